@@ -1,0 +1,13 @@
+# Native tree: the portable logic and its unit tests, built with the host compiler.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+add_library(tokiwake_core STATIC ${TOKIWAKE_CORE_SOURCES})
+tokiwake_target(tokiwake_core)
+
+file(GLOB_RECURSE NATIVE_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/native/*.cpp)
+add_executable(native_tests ${NATIVE_TEST_SOURCES})
+tokiwake_target(native_tests)
+target_include_directories(native_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/native)
+target_link_libraries(native_tests PRIVATE tokiwake_core GTest::gtest_main)
+gtest_discover_tests(native_tests TEST_PREFIX "native." DISCOVERY_TIMEOUT 30)

@@ -1,0 +1,59 @@
+# Windows tree: tokiwake.exe and the Windows test programs, cross-compiled and linked statically.
+set(TOKIWAKE_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid shlwapi)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+if(NOT MSVC)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+file(GLOB TOKIWAKE_WIN32_SOURCES CONFIGURE_DEPENDS
+  src/text/*_win32.cpp src/settings/*_win32.cpp src/rename/*_win32.cpp)
+add_library(tokiwake_core STATIC ${TOKIWAKE_CORE_SOURCES} ${TOKIWAKE_WIN32_SOURCES})
+tokiwake_target(tokiwake_core)
+target_link_libraries(tokiwake_core PUBLIC ${TOKIWAKE_WIN_LIBS})
+
+file(GLOB_RECURSE TOKIWAKE_UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
+list(FILTER TOKIWAKE_UI_SOURCES EXCLUDE REGEX "/ui/main\\.cpp$")
+add_library(tokiwake_ui STATIC ${TOKIWAKE_UI_SOURCES})
+tokiwake_target(tokiwake_ui)
+target_link_libraries(tokiwake_ui PUBLIC tokiwake_core)
+
+add_executable(tokiwake WIN32 src/ui/main.cpp src/ui/tokiwake.rc)
+tokiwake_target(tokiwake)
+target_link_libraries(tokiwake PRIVATE tokiwake_ui)
+
+# GoogleTest for the Windows side, compiled from Debian's sources (or GTEST_SOURCE_DIR on Windows).
+set(GTEST_SOURCE_DIR /usr/src/googletest/googletest CACHE PATH "googletest sources")
+add_library(gtest_win STATIC ${GTEST_SOURCE_DIR}/src/gtest-all.cc)
+target_include_directories(gtest_win SYSTEM PUBLIC ${GTEST_SOURCE_DIR}/include PRIVATE ${GTEST_SOURCE_DIR})
+
+file(GLOB HARNESS_SOURCES CONFIGURE_DEPENDS tests/win/harness/*.cpp)
+add_library(win_harness STATIC ${HARNESS_SOURCES})
+tokiwake_target(win_harness)
+target_include_directories(win_harness PUBLIC ${PROJECT_SOURCE_DIR}/tests/win)
+target_link_libraries(win_harness PUBLIC gtest_win tokiwake_core)
+
+# In-process tests: the Win32 implementations and the real window.
+file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS
+  tests/win/text/*.cpp tests/win/settings/*.cpp tests/win/rename/*.cpp tests/win/ui/*.cpp)
+add_executable(win_tests ${WIN_TEST_SOURCES})
+tokiwake_target(win_tests)
+target_link_libraries(win_tests PRIVATE win_harness tokiwake_ui)
+
+# End to end: the real tokiwake.exe driven from this other process.
+file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS tests/win/e2e/*.cpp)
+add_executable(e2e_tests ${E2E_TEST_SOURCES})
+tokiwake_target(e2e_tests)
+target_link_libraries(e2e_tests PRIVATE win_harness)
+add_dependencies(e2e_tests tokiwake)
+
+# Under Wine the runner script supplies the prefix, the locale, the time zone and the display.
+set(WINE_RUN ${PROJECT_SOURCE_DIR}/scripts/wine-run CACHE FILEPATH "runs a Windows program here")
+if(CMAKE_HOST_WIN32)
+  set(WINE_RUN "")
+endif()
+add_test(NAME win.ja COMMAND ${WINE_RUN} $<TARGET_FILE:win_tests>)
+set_tests_properties(win.ja PROPERTIES ENVIRONMENT "TOKIWAKE_LANG=ja_JP.UTF-8" TIMEOUT 900)
+foreach(lang ja_JP en_US)
+  add_test(NAME e2e.${lang} COMMAND ${WINE_RUN} $<TARGET_FILE:e2e_tests> $<TARGET_FILE:tokiwake>)
+  set_tests_properties(e2e.${lang} PROPERTIES ENVIRONMENT "TOKIWAKE_LANG=${lang}.UTF-8" TIMEOUT 900)
+endforeach()

@@ -1,0 +1,61 @@
+# Shared by the scripts: paths, the Wine prefix, and a display.
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD="$ROOT/build"
+export WINEPREFIX="$BUILD/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+wine_cmd() { echo wine; }
+
+# The prefix is made once; the settings that keep Wine quiet and fast under Xvfb go in with it.
+make_wine_prefix() {
+  [ -f "$WINEPREFIX/.tokiwake-ready" ] && return 0
+  mkdir -p "$BUILD"
+  echo "setup: creating the Wine prefix in $WINEPREFIX"
+  DISPLAY= "$(wine_cmd)" wineboot -i >/dev/null 2>&1 || true
+  local reg="$BUILD/tokiwake-prefix.reg"
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n"Decorated"="Y"\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n\r\n'
+    printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
+    printf '"ＭＳ Ｐゴシック"="IPAPGothic"\r\n"ＭＳ ゴシック"="IPAGothic"\r\n"MS UI Gothic"="IPAPGothic"\r\n\r\n'
+  } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
+  DISPLAY= "$(wine_cmd)" regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1
+  wineserver -w 2>/dev/null || true
+  touch "$WINEPREFIX/.tokiwake-ready"
+}
+
+winepath_of() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
+
+# Starts Xvfb when there is no display; sets STARTED_XVFB so that the caller can stop it.
+STARTED_XVFB=""
+ensure_display() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
+  local n
+  for n in 91 92 93 94 95 96 97 98; do
+    [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    STARTED_XVFB=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+
+stop_started() {
+  if [ -n "$STARTED_XVFB" ]; then
+    wineserver -k 2>/dev/null || true
+    kill "$STARTED_XVFB" 2>/dev/null || true
+  fi
+}
+
+configure_and_build() {
+  cmake -S "$ROOT" -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$BUILD/native"
+  cmake -S "$ROOT" -B "$BUILD/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+  cmake --build "$BUILD/win"
+}

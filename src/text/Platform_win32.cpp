@@ -1,0 +1,23 @@
+#include <windows.h>
+
+#include "text/Cp932.h"
+#include "text/Platform.h"
+
+namespace tokiwake {
+
+bool IsKeyDown(uint16_t virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+
+void StartProgram(const Text& programPath, const Text& commandLine) {
+  const std::wstring application = ToWide(programPath);
+  std::wstring arguments = ToWide(commandLine);  // CreateProcessW may write into this buffer
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (CreateProcessW(application.c_str(), arguments.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                     nullptr, &startup, &process)) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+}
+
+}  // namespace tokiwake

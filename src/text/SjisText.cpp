@@ -1,0 +1,123 @@
+#include "text/SjisText.h"
+
+#include <algorithm>
+
+namespace tokiwake {
+
+namespace {
+
+constexpr std::string_view kBadNameChars = "\\/:*?\"<>|";
+
+unsigned char ByteAt(std::string_view text, size_t index) {
+  return index < text.size() ? static_cast<unsigned char>(text[index]) : 0;
+}
+
+// The scan of SjisPos over bytes that are already case-folded when a blind search is wanted.
+int32_t ScanFor(std::string_view needle, std::string_view haystack) {
+  const size_t h = haystack.size();
+  const size_t n = needle.size();
+  if (h == 0 || n == 0) return 0;
+  size_t i = 0;  // 0-based candidate start
+  while (i < h) {
+    const bool doubleByteStart =
+        h >= 2 && IsSearchLeadByte(ByteAt(haystack, i)) && IsTrailByte(ByteAt(haystack, i + 1));
+    if (haystack[i] == needle[0]) {
+      size_t k = 1;
+      while (k < n && i + k < h && haystack[i + k] == needle[k]) ++k;
+      if (k == n) return static_cast<int32_t>(i + 1);
+      // A failed partial match resumes at the very next byte, even a trail byte.
+      ++i;
+      continue;
+    }
+    if (doubleByteStart) ++i;
+    ++i;
+  }
+  return 0;
+}
+
+Text SplitAt(int32_t position, size_t separatorLength, Text& held) {
+  if (position <= 0) {
+    Text head = std::move(held);
+    held.clear();
+    return head;
+  }
+  Text head = LeftChars(position - 1, held);
+  held.erase(0, std::min(held.size(), static_cast<size_t>(position - 1) + separatorLength));
+  return head;
+}
+
+}  // namespace
+
+bool IsSearchLeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xEF);
+}
+
+bool IsCp932LeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool IsTrailByte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
+
+int32_t SjisPos(std::string_view needle, std::string_view haystack) {
+  return ScanFor(needle, haystack);
+}
+
+int32_t SjisPosNoCase(std::string_view needle, std::string_view haystack) {
+  return ScanFor(AsciiUpper(needle), AsciiUpper(haystack));
+}
+
+Text SplitHead(std::string_view separator, Text& held) {
+  return SplitAt(SjisPos(separator, held), separator.size(), held);
+}
+
+Text SplitHeadNoCase(std::string_view separator, Text& held) {
+  return SplitAt(SjisPosNoCase(separator, held), separator.size(), held);
+}
+
+Text LeftChars(int32_t count, std::string_view text) {
+  if (count <= 0) return {};
+  return Text(text.substr(0, static_cast<size_t>(count)));
+}
+
+Text RightChars(int32_t count, std::string_view text) {
+  if (count <= 0 || text.empty()) return {};
+  if (static_cast<size_t>(count) >= text.size()) return Text(text);
+  return Text(text.substr(text.size() - static_cast<size_t>(count)));
+}
+
+bool HasBadNameChar(std::string_view text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (IsCp932LeadByte(ByteAt(text, i)) && i + 1 < text.size()) {
+      ++i;  // a double-byte character is never one of the nine
+      continue;
+    }
+    if (SjisPos(text.substr(i, 1), kBadNameChars) > 0) return true;
+  }
+  return false;
+}
+
+int32_t CountChars(std::string_view text) {
+  int32_t count = 0;
+  for (size_t i = 0; i < text.size(); ++i, ++count) {
+    if (IsCp932LeadByte(ByteAt(text, i)) && i + 1 < text.size()) ++i;
+  }
+  return count;
+}
+
+Text AsciiUpper(std::string_view text) {
+  Text result(text);
+  for (char& c : result) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 0x20);
+  }
+  return result;
+}
+
+Text AsciiLower(std::string_view text) {
+  Text result(text);
+  for (char& c : result) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 0x20);
+  }
+  return result;
+}
+
+}  // namespace tokiwake

@@ -1,0 +1,44 @@
+// Searching and cutting code page 932 byte strings.
+//
+// Every text in the program is a Shift_JIS byte string. Positions are 1-based byte positions and
+// lengths are byte counts; a search never finds a single-byte character inside a double-byte one.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tokiwake {
+
+using Text = std::string;
+
+// A lead byte as the searches recognise it: 0x81-0x9F and 0xE0-0xEF.
+bool IsSearchLeadByte(unsigned char byte);
+// A lead byte as code page 932 itself defines it: 0x81-0x9F and 0xE0-0xFC.
+bool IsCp932LeadByte(unsigned char byte);
+bool IsTrailByte(unsigned char byte);
+
+// 1-based position of needle in haystack, 0 when absent; never starts on a trail byte.
+int32_t SjisPos(std::string_view needle, std::string_view haystack);
+// As SjisPos, blind to ASCII letter case.
+int32_t SjisPosNoCase(std::string_view needle, std::string_view haystack);
+
+// Returns the text before the first separator and leaves in `held` what follows it; without a
+// separator returns all of `held` and leaves it empty.
+Text SplitHead(std::string_view separator, Text& held);
+Text SplitHeadNoCase(std::string_view separator, Text& held);
+
+Text LeftChars(int32_t count, std::string_view text);
+Text RightChars(int32_t count, std::string_view text);
+
+// True when the text holds one of \ / : * ? " < > | as a character of its own.
+bool HasBadNameChar(std::string_view text);
+
+// The number of characters, a double-byte character counting one.
+int32_t CountChars(std::string_view text);
+
+// ASCII letters only; every other byte, trail bytes included, stays.
+Text AsciiUpper(std::string_view text);
+Text AsciiLower(std::string_view text);
+
+}  // namespace tokiwake

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "text/SjisText.h"
+
+namespace tokiwake {
+namespace {
+
+TEST(SjisPos, FindsSingleBytesButNeverATrailByte) {
+  EXPECT_EQ(SjisPos("\\", "a\\b"), 2);
+  EXPECT_EQ(SjisPos("\\", "ソ"), 0);           // 0x83 0x5C: the trail byte is skipped
+  EXPECT_EQ(SjisPos("\\", "表\\"), 3);         // 0x95 0x5C 0x5C
+  EXPECT_EQ(SjisPos("|", "\x83\x7C|"), 3);     // trail byte 0x7C is not a candidate either
+  EXPECT_EQ(SjisPos("a", "\xF0" "a"), 2);      // 0xF0 is no lead byte for the search
+}
+
+TEST(SjisPos, ResumesAtTheNextByteAfterAFailedPartialMatch) {
+  EXPECT_EQ(SjisPos("\x83\x41", "\x83\x83\x41"), 2);
+  EXPECT_EQ(SjisPos("aab", "aaab"), 2);
+}
+
+TEST(SjisPos, EmptyAndOversizedInputsGiveZero) {
+  EXPECT_EQ(SjisPos("", "abc"), 0);
+  EXPECT_EQ(SjisPos("a", ""), 0);
+  EXPECT_EQ(SjisPos("abcd", "abc"), 0);
+  EXPECT_EQ(SjisPos("bc", "ab"), 0);  // partial match running past the end
+  EXPECT_EQ(SjisPos("\r\n", "one\ntwo"), 0);
+  EXPECT_EQ(SjisPos("\x83", "\x83"), 1);  // a lone lead byte at the end is an ordinary byte
+}
+
+TEST(SjisPosNoCase, IgnoresAsciiCaseOnly) {
+  EXPECT_EQ(SjisPosNoCase("YYYY", "yyyy.mm.dd-cnt2"), 1);
+  EXPECT_EQ(SjisPos("YYYY", "yyyy.mm.dd-cnt2"), 0);
+  EXPECT_EQ(SjisPosNoCase("cnt", "xCnT"), 2);
+  // Upper-casing a trail byte 0x61..0x7A can make it a letter match only after a lead byte is seen
+  // as such: 0x83 0x61 is one character, so "A" is not found inside it.
+  EXPECT_EQ(SjisPosNoCase("a", "\x83\x61"), 0);
+}
+
+TEST(SplitHead, CutsAtTheFirstSeparator) {
+  Text held = "one\r\ntwo\r\nthree\r\n";
+  EXPECT_EQ(SplitHead("\r\n", held), "one");
+  EXPECT_EQ(held, "two\r\nthree\r\n");
+
+  held = "no line end";
+  EXPECT_EQ(SplitHead("\r\n", held), "no line end");
+  EXPECT_EQ(held, "");
+
+  held = "\r\nrest";
+  EXPECT_EQ(SplitHead("\r\n", held), "");
+  EXPECT_EQ(held, "rest");
+
+  held = "aCNTb";
+  EXPECT_EQ(SplitHeadNoCase("cnt", held), "a");
+  EXPECT_EQ(held, "b");
+}
+
+TEST(LeftRightChars, FollowTheSubTextRule) {
+  EXPECT_EQ(LeftChars(3, "C:\\WINDOWS\\"), "C:\\");
+  EXPECT_EQ(LeftChars(0, "abc"), "");
+  EXPECT_EQ(LeftChars(-1, "abc"), "");
+  EXPECT_EQ(LeftChars(10, "abc"), "abc");
+  EXPECT_EQ(RightChars(1, "C:\\"), "\\");
+  EXPECT_EQ(RightChars(1, ""), "");
+  EXPECT_EQ(RightChars(5, "DSC00012.JPG"), "2.JPG");
+  EXPECT_EQ(RightChars(5, "abc"), "abc");
+  EXPECT_EQ(RightChars(0, "abc"), "");
+}
+
+TEST(HasBadNameChar, CountsOnlyTheNineSingleByteCharacters) {
+  EXPECT_FALSE(HasBadNameChar("yyyy年mm月dd日 hh時mn分ss秒"));
+  EXPECT_FALSE(HasBadNameChar("ソ"));
+  EXPECT_FALSE(HasBadNameChar("表"));
+  EXPECT_FALSE(HasBadNameChar("\xEA\x7C"));  // a double-byte character ending in 0x7C
+  EXPECT_FALSE(HasBadNameChar(""));
+  EXPECT_TRUE(HasBadNameChar("yyyy/mm/dd"));
+  EXPECT_TRUE(HasBadNameChar("a\"b"));
+  for (char c : std::string("\\/:*?\"<>|")) EXPECT_TRUE(HasBadNameChar(std::string("x") + c)) << c;
+  EXPECT_TRUE(HasBadNameChar("ソ\\"));
+}
+
+TEST(CountChars, CountsADoubleByteCharacterOnce) {
+  EXPECT_EQ(CountChars("jpg"), 3);
+  EXPECT_EQ(CountChars("ｊｐｇ"), 3);
+  EXPECT_EQ(CountChars("ｶﾒﾗ"), 3);  // half-width katakana are single bytes
+  EXPECT_EQ(CountChars(""), 0);
+}
+
+}  // namespace
+}  // namespace tokiwake
