@@ -20,6 +20,9 @@ target_link_libraries(tokiwake_ui PUBLIC tokiwake_core)
 add_executable(tokiwake WIN32 src/ui/main.cpp src/ui/tokiwake.rc)
 tokiwake_target(tokiwake)
 target_link_libraries(tokiwake PRIVATE tokiwake_ui)
+if(NOT MSVC)
+  target_link_options(tokiwake PRIVATE -municode)
+endif()
 
 # GoogleTest for the Windows side, compiled from Debian's sources (or GTEST_SOURCE_DIR on Windows).
 set(GTEST_SOURCE_DIR /usr/src/googletest/googletest CACHE PATH "googletest sources")
@@ -27,6 +30,7 @@ add_library(gtest_win STATIC ${GTEST_SOURCE_DIR}/src/gtest-all.cc)
 target_include_directories(gtest_win SYSTEM PUBLIC ${GTEST_SOURCE_DIR}/include PRIVATE ${GTEST_SOURCE_DIR})
 
 file(GLOB HARNESS_SOURCES CONFIGURE_DEPENDS tests/win/harness/*.cpp)
+list(FILTER HARNESS_SOURCES EXCLUDE REGEX "/Main\\.cpp$")
 add_library(win_harness STATIC ${HARNESS_SOURCES})
 tokiwake_target(win_harness)
 target_include_directories(win_harness PUBLIC ${PROJECT_SOURCE_DIR}/tests/win)
@@ -35,7 +39,7 @@ target_link_libraries(win_harness PUBLIC gtest_win tokiwake_core)
 # In-process tests: the Win32 implementations and the real window.
 file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS
   tests/win/text/*.cpp tests/win/settings/*.cpp tests/win/rename/*.cpp tests/win/ui/*.cpp)
-add_executable(win_tests ${WIN_TEST_SOURCES})
+add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp)
 tokiwake_target(win_tests)
 target_link_libraries(win_tests PRIVATE win_harness tokiwake_ui)
 

@@ -1,0 +1,2 @@
+// Helpers that drive windows the way a user does, for the tests under Wine.
+#pragma once
