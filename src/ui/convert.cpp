@@ -1,1 +1,260 @@
-// The main window.
+// The main window's construction, message dispatch and life cycle.
+#include "ui/convert.h"
+
+#include <shellapi.h>
+
+#include <bit>
+#include <cstdint>
+
+#include "settings/Settings.h"
+#include "settings/SettingsText.h"
+#include "settings/WholeFile.h"
+#include "text/Cp932.h"
+#include "text/Paths.h"
+#include "text/Platform.h"
+#include "ui/CheckList.h"
+#include "ui/Dialogs.h"
+#include "ui/DiskQueries.h"
+#include "ui/MessageLoop.h"
+#include "ui/OwnerButton.h"
+#include "ui/Placement.h"
+#include "ui/convert_layout.h"
+#include "ui/help/frmVersion.h"
+
+namespace tokiwake {
+
+namespace {
+
+constexpr char kDefaultPattern[] = "yyyy.mm.dd-cnt2";
+constexpr char kBadPatternMessage[] =
+    "「リネームフォーマット.dat」に含まれる文字列に、\nファイル名に使用できない文字\n\\/:*?\"<>|　が\n"
+    "在ります\n\nこのアプリの指定形式「yyyy.mm.dd-cnt2」で表示します。";
+constexpr uint32_t kVersionBits = 0x3F80002A;
+constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
+                             WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+}  // namespace
+
+Tconv::Tconv(StartupInfo startup) : startup_(std::move(startup)) {}
+
+Tconv::~Tconv() = default;
+
+bool Tconv::Create() {
+  HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+  formBrush_.Reset(CreateSolidBrush(kFormColour));
+  if (!CreateTopLevel(L"Tconv", ToWide(kMainCaption).c_str(), kMainStyle, 0, kMainWidth,
+                      kMainHeight, nullptr, nullptr, icon)) {
+    return false;
+  }
+  BuildMenu();
+  controls_.Create(Handle(), MainLayout());
+  HWND combo = Control(ids::txt_TimeReName);
+  for (const char* preset : PresetPatterns()) {
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(preset).c_str()));
+  }
+  for (const char* mask : DefaultMasks()) AddCheckItem(Control(ids::lstASCII), mask, false);
+  FolderEdits = {Control(ids::txt_Directory0), Control(ids::txt_Directory1)};
+  AttachEditHooks();
+  DragAcceptFiles(Handle(), TRUE);
+  FormCreate();
+  return true;
+}
+
+void Tconv::BuildMenu() {
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(file, MF_STRING, ids::mnuExit, ToWide("終了(&X)").c_str());
+  HMENU help = CreatePopupMenu();
+  AppendMenuW(help, MF_STRING, ids::mnuUSE, ToWide("使い方(&T)").c_str());
+  AppendMenuW(help, MF_STRING, ids::mnuVER, ToWide("ﾊﾞｰｼﾞｮﾝ情報(&V)").c_str());
+  AppendMenuW(help, MF_STRING, ids::mnuReadMe, ToWide("ReadMeの表示(&R)").c_str());
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), ToWide("ファイル(&F)").c_str());
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), ToWide("ﾍﾙﾌﾟ(&H)").c_str());
+  SetMenu(Handle(), bar);
+}
+
+void Tconv::SetText(int id, const Text& text) {
+  const bool changed = controls_.SetText(id, text);
+  // Edits report the change themselves, synchronously; the combo box's own field does not.
+  if (changed && id == ids::txt_TimeReName) txt_TimeReNameChange();
+}
+
+void Tconv::PumpMessages() { PumpPendingMessages(Handle()); }
+
+bool Tconv::IncludeOldName() const {
+  return SendMessageW(Control(ids::chkMotoFile), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Tconv::OnTokenReplacing() {
+  controls_.SetTextColour(ids::txt_Info, kRed);
+  controls_.RepaintNow(ids::txt_Info);
+}
+
+LRESULT Tconv::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (lParam != 0 || HIWORD(wParam) == 0) OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+      if (HBRUSH brush = controls_.PaintColours(reinterpret_cast<HWND>(lParam),
+                                                reinterpret_cast<HDC>(wParam))) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      break;
+    case WM_ERASEBKGND: {
+      RECT rc{};
+      GetClientRect(Handle(), &rc);
+      FillRect(reinterpret_cast<HDC>(wParam), &rc, formBrush_.get());
+      return 1;
+    }
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_MEASUREITEM: {
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (measure->CtlType == ODT_LISTBOX) measure->itemHeight = 12;
+      return TRUE;
+    }
+    case WM_SHOWWINDOW:
+      if (wParam != 0 && lParam == 0 && !shown_) {
+        shown_ = true;
+        FormShow();
+      }
+      break;
+    case WM_LBUTTONDBLCLK:
+      FormDblClick();
+      return 0;
+    case WM_DROPFILES:
+      HandleDroppedFiles(reinterpret_cast<HDROP>(wParam));
+      return 0;
+    case WM_CLOSE:
+      OnCloseRequest();
+      return 0;
+    case WM_NCDESTROY:
+      if (startup_.onClosed) startup_.onClosed();
+      break;
+    default:
+      break;
+  }
+  return DefaultHandling(message, wParam, lParam);
+}
+
+void Tconv::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.CtlType == ODT_BUTTON) DrawPushButton(item, controls_.TextColour(item.CtlID));
+  if (item.CtlType == ODT_LISTBOX) DrawCheckItem(item);
+}
+
+void Tconv::OnCommand(int id, int code) {
+  switch (id) {
+    case ids::txt_Directory0:
+      if (code == EN_CHANGE) txt_Directory0_Change();
+      return;
+    case ids::txt_Directory1:
+      if (code == EN_CHANGE) txt_Directory1_Change();
+      return;
+    case ids::txt_TimeReName:
+      if (code == CBN_EDITCHANGE) txt_TimeReNameChange();
+      if (code == CBN_SELCHANGE) OnPresetChosen();
+      return;
+    case ids::lbl_Directory0: if (code == STN_CLICKED) lbl_Directory0Click(); return;
+    case ids::lbl_Directory1: if (code == STN_CLICKED) lbl_Directory1Click(); return;
+    case ids::cmd_Directory0: if (code == BN_CLICKED) cmd_Directory0Click(); return;
+    case ids::cmd_Directory1: if (code == BN_CLICKED) cmd_Directory1Click(); return;
+    case ids::cmd_START: if (code == BN_CLICKED) cmd_STARTClick(); return;
+    case ids::cmdAbote: if (code == BN_CLICKED) cmdAboteClick(); return;
+    case ids::cmd_Close: if (code == BN_CLICKED) cmd_CloseClick(); return;
+    case ids::chkAll: if (code == BN_CLICKED) chkAllClick(); return;
+    case ids::cmd_ADD: if (code == BN_CLICKED) cmd_ADDClick(); return;
+    case ids::cmd_DEL: if (code == BN_CLICKED) cmd_DELClick(); return;
+    case ids::mnuExit: mnuExitClick(); return;
+    case ids::mnuUSE: mnuUSEClick(); return;
+    case ids::mnuVER: mnuVERClick(); return;
+    case ids::mnuReadMe: mnuReadMeClick(); return;
+    default: return;
+  }
+}
+
+void Tconv::OnPresetChosen() {
+  HWND combo = Control(ids::txt_TimeReName);
+  const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+  if (index == CB_ERR) return;
+  const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
+  std::wstring item(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data()));
+  item.resize(static_cast<size_t>(length));
+  // The field shows the chosen item only after this notification; the pattern follows the item.
+  SetText(ids::txt_TimeReName, Narrow(item));
+}
+
+void Tconv::FormCreate() {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const WindowPlace place =
+      PlaceOnWorkArea({work.left, work.top, work.right, work.bottom}, kMainWidth, kMainHeight);
+  SetWindowPos(Handle(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+
+  VersionNumber = std::bit_cast<float>(kVersionBits);
+
+  wchar_t windows[256] = {};
+  GetWindowsDirectoryW(windows, 256);
+  WinFolder = WithTrailingBackslash(Narrow(windows));
+}
+
+void Tconv::FormShow() {
+  ExeFolder = WithTrailingBackslash(FolderPart(startup_.programPath));
+  CurFolder = "";
+  FileCounter = 0;
+  InSecondFolder = 0;
+
+  if (!startup_.arguments.empty() && FolderExists(startup_.arguments.front())) {
+    const Text& folder = startup_.arguments.front();
+    PickedFolder = folder;
+    CurFolder = folder;
+    SetText(ids::txt_Directory0, folder);
+  }
+
+  HWND list = Control(ids::lstASCII);
+  for (int i = 0; i < CheckItemCount(list); ++i) SetTicked(list, i, true);
+  if (auto items = LoadSettings(ExeFolder + kListFileName)) ReplaceCheckItems(list, *items, true);
+
+  RenameFormat = FirstLine(ReadWholeFile(ExeFolder + kFormatFileName));
+  if (HasBadNameChar(RenameFormat)) {
+    ShowMessage(Handle(), kBadPatternMessage);
+    RenameFormat = kDefaultPattern;
+  } else if (RenameFormat.empty()) {
+    RenameFormat = kDefaultPattern;
+  }
+  SetText(ids::txt_TimeReName, RenameFormat);
+}
+
+void Tconv::FormClose() {
+  std::vector<Text> masks;
+  for (const CheckItem& item : CheckItems(Control(ids::lstASCII))) masks.push_back(item.text);
+  SaveSettings(ExeFolder + kListFileName, masks);
+  WriteWholeFile(RenameFormat, ExeFolder + kFormatFileName);
+}
+
+void Tconv::OnCloseRequest() {
+  FormClose();
+  DestroyWindow(Handle());
+}
+
+void Tconv::FormDblClick() {
+  if (!IsKeyDown(VK_SHIFT) || !IsKeyDown(VK_CONTROL)) return;
+  RECT rc{};
+  GetWindowRect(Handle(), &rc);
+  SetWindowPos(Handle(), nullptr, 0, 0, rc.right - rc.left, kEnlargedHeight,
+               SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void Tconv::cmd_CloseClick() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
+
+void Tconv::mnuExitClick() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
+
+void Tconv::txt_TimeReNameChange() { RenameFormat = GetText(ids::txt_TimeReName); }
+
+}  // namespace tokiwake

@@ -1,0 +1,15 @@
+// Small operations on path texts.
+#pragma once
+
+#include "text/SjisText.h"
+
+namespace tokiwake {
+
+// Everything up to and including the last "\" or ":" (never one inside a double-byte character);
+// empty when there is none.
+Text FolderPart(std::string_view path);
+
+// The text with "\" appended unless it already ends in one.
+Text WithTrailingBackslash(std::string_view path);
+
+}  // namespace tokiwake

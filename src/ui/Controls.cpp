@@ -1,0 +1,180 @@
+#include "ui/Controls.h"
+
+#include <stdexcept>
+
+#include "text/Cp932.h"
+#include "ui/CheckList.h"
+
+namespace tokiwake {
+
+namespace {
+
+struct WindowClassAndStyle {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+WindowClassAndStyle ClassFor(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::SunkenLabel:
+      return {L"STATIC", SS_LEFT | SS_NOTIFY | SS_SUNKEN, 0};
+    case ControlKind::Edit:
+      return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::Button:
+      return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
+    case ControlKind::GroupBox:
+      return {L"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT};
+    case ControlKind::CheckBox:
+      return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+    case ControlKind::CheckList:
+      return {L"LISTBOX",
+              LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
+                  WS_TABSTOP,
+              WS_EX_CLIENTEDGE};
+    case ControlKind::Label:
+      return {L"STATIC", SS_LEFT, 0};
+    case ControlKind::Combo:
+      return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
+  }
+  throw std::logic_error("unknown control kind");
+}
+
+// A label without a width takes the width of its caption, as a self-sizing label does.
+SIZE CaptionSize(HWND parent, HFONT font, const char* caption) {
+  HDC dc = GetDC(parent);
+  HGDIOBJ old = SelectObject(dc, font);
+  const std::wstring text = ToWide(caption);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(parent, dc);
+  return size;
+}
+
+constexpr int kComboDropRows = 8;
+
+}  // namespace
+
+HFONT CreateUiFont(int points) {
+  LOGFONTW lf{};
+  lf.lfHeight = -MulDiv(points, 96, 72);
+  lf.lfCharSet = SHIFTJIS_CHARSET;
+  lf.lfQuality = DEFAULT_QUALITY;
+  const std::wstring face = ToWide(kFontFace);
+  wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  return CreateFontIndirectW(&lf);
+}
+
+Text GetText(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
+  const int got = GetWindowTextW(window, buffer.data(), length + 1);
+  buffer.resize(static_cast<size_t>(got));
+  return Narrow(buffer);
+}
+
+void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs) {
+  font9_.Reset(CreateUiFont(9));
+  font8_.Reset(CreateUiFont(8));
+  formBrush_.Reset(CreateSolidBrush(kFormColour));
+  labelBrush_.Reset(CreateSolidBrush(GetSysColor(COLOR_ACTIVEBORDER)));
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (const ControlSpec& spec : specs) {
+    int left = spec.left;
+    int top = spec.top;
+    if (spec.groupId != 0) {
+      const ControlSpec& group = Spec(spec.groupId);
+      left += group.left;
+      top += group.top;
+    }
+    HFONT font = spec.fontPoints == 8 ? font8_.get() : font9_.get();
+    int width = spec.width;
+    int height = spec.height;
+    if (width == 0) {
+      const SIZE size = CaptionSize(parent, font, spec.caption);
+      width = size.cx;
+      height = size.cy;
+    }
+    if (spec.kind == ControlKind::Combo) height += kComboDropRows * spec.itemHeight + 4;
+    const WindowClassAndStyle cls = ClassFor(spec.kind);
+    HWND hwnd = CreateWindowExW(cls.exStyle, cls.className, ToWide(spec.caption).c_str(),
+                                WS_CHILD | WS_VISIBLE | cls.style, left, top, width, height, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance,
+                                nullptr);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (spec.kind == ControlKind::CheckList) {
+      SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, spec.itemHeight);
+      AttachCheckList(hwnd);
+    }
+    if (spec.kind == ControlKind::Combo) {
+      SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, spec.itemHeight);
+      // The closed box is exactly as tall as the layout says.
+      RECT rc{};
+      GetWindowRect(hwnd, &rc);
+      const int field = static_cast<int>(SendMessageW(hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+      SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+                   field + spec.height - (rc.bottom - rc.top));
+    }
+    entries_.emplace(spec.id, Entry{&spec, hwnd, spec.textColour, CLR_INVALID, OwnedBrush{}});
+  }
+}
+
+HWND ControlSet::Get(int id) const { return entries_.at(id).hwnd; }
+
+const ControlSpec& ControlSet::Spec(int id) const { return *entries_.at(id).spec; }
+
+int ControlSet::IdOf(HWND control) const {
+  for (const auto& [id, entry] : entries_) {
+    if (entry.hwnd == control) return id;
+  }
+  return 0;
+}
+
+bool ControlSet::SetText(int id, const Text& text) const {
+  if (GetText(id) == text) return false;
+  SetWindowTextW(Get(id), ToWide(text).c_str());
+  return true;
+}
+
+COLORREF ControlSet::TextColour(int id) const { return entries_.at(id).textColour; }
+
+void ControlSet::SetTextColour(int id, COLORREF colour) { entries_.at(id).textColour = colour; }
+
+COLORREF ControlSet::Background(int id) const { return entries_.at(id).background; }
+
+void ControlSet::SetBackground(int id, COLORREF colour) {
+  Entry& entry = entries_.at(id);
+  entry.background = colour;
+  entry.brush.Reset(colour == CLR_INVALID ? nullptr : CreateSolidBrush(colour));
+}
+
+HBRUSH ControlSet::PaintColours(HWND control, HDC dc) {
+  const int id = IdOf(control);
+  if (id == 0) return nullptr;
+  Entry& entry = entries_.at(id);
+  SetTextColor(dc, entry.textColour);
+  switch (entry.spec->kind) {
+    case ControlKind::Edit:
+    case ControlKind::Combo:
+    case ControlKind::CheckList:
+      if (entry.brush) {
+        SetBkColor(dc, entry.background);
+        return entry.brush.get();
+      }
+      SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+      return GetSysColorBrush(COLOR_WINDOW);
+    case ControlKind::SunkenLabel:
+      SetBkColor(dc, GetSysColor(COLOR_ACTIVEBORDER));
+      return labelBrush_.get();
+    default:
+      SetBkColor(dc, kFormColour);
+      return formBrush_.get();
+  }
+}
+
+void ControlSet::RepaintNow(int id) const {
+  RedrawWindow(Get(id), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+}
+
+}  // namespace tokiwake

@@ -1,0 +1,81 @@
+// Child controls built from a static table, and the text rule every control keeps: setting the
+// text it already holds is no change and runs nothing.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <span>
+
+#include "text/SjisText.h"
+#include "ui/Handles.h"
+
+namespace tokiwake {
+
+enum class ControlKind { SunkenLabel, Edit, Button, GroupBox, CheckBox, CheckList, Label, Combo };
+
+struct ControlSpec {
+  int id;
+  const char* name;
+  ControlKind kind;
+  int groupId;  // 0: placed on the client area; else relative to that group box
+  int left, top, width, height;
+  const char* caption;
+  int fontPoints;
+  COLORREF textColour;
+  int itemHeight;  // lists and combo boxes; 0 elsewhere
+};
+
+inline constexpr COLORREF kBlack = RGB(0, 0, 0);
+inline constexpr COLORREF kBlue = RGB(0, 0, 255);
+inline constexpr COLORREF kMaroon = RGB(128, 0, 0);
+inline constexpr COLORREF kRed = RGB(255, 0, 0);
+inline constexpr COLORREF kYellow = RGB(255, 255, 0);
+inline constexpr COLORREF kLime = RGB(0, 255, 0);
+inline constexpr COLORREF kFormColour = RGB(0xAA, 0xFF, 0xAA);
+
+inline constexpr char kFontFace[] = "ＭＳ Ｐゴシック";
+
+HFONT CreateUiFont(int points);
+// Reads a window's text as code page 932 bytes.
+Text GetText(HWND window);
+
+class ControlSet {
+ public:
+  // Creates every control of the table on `parent`, in table order, which is the tab order.
+  void Create(HWND parent, std::span<const ControlSpec> specs);
+
+  HWND Get(int id) const;
+  const ControlSpec& Spec(int id) const;
+  int IdOf(HWND control) const;  // 0 when not one of ours
+
+  Text GetText(int id) const { return tokiwake::GetText(Get(id)); }
+  // Sets the text unless it is already there; an edit runs its change handler before this returns.
+  // Returns whether the text changed.
+  bool SetText(int id, const Text& text) const;
+
+  COLORREF TextColour(int id) const;
+  void SetTextColour(int id, COLORREF colour);
+  // Background of an edit; CLR_INVALID for the window colour.
+  COLORREF Background(int id) const;
+  void SetBackground(int id, COLORREF colour);
+  // The colour a control asks for in WM_CTLCOLOR*; null when the control is not one of ours.
+  HBRUSH PaintColours(HWND control, HDC dc);
+  void RepaintNow(int id) const;
+
+ private:
+  struct Entry {
+    const ControlSpec* spec;
+    HWND hwnd;
+    COLORREF textColour;
+    COLORREF background;
+    OwnedBrush brush;
+  };
+  std::map<int, Entry> entries_;
+  OwnedFont font9_;
+  OwnedFont font8_;
+  OwnedBrush formBrush_;
+  OwnedBrush labelBrush_;
+};
+
+}  // namespace tokiwake

@@ -1,0 +1,20 @@
+// The modal boxes the main window shows.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "text/SjisText.h"
+
+namespace tokiwake {
+
+// A plain message: one OK button, the application title as caption.
+void ShowMessage(HWND owner, const Text& text);
+void SystemBeep();
+
+// A question with a question icon and the buttons "はい(&Y)" (default) and "いいえ(&N)"; Esc
+// answers No. True only for Yes.
+bool AskYesNo(HWND owner, const Text& text, const Text& caption);
+
+}  // namespace tokiwake

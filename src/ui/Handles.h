@@ -1,0 +1,73 @@
+// Owners for the Windows handles the program creates, so that none outlives its use.
+#pragma once
+
+#include <windows.h>
+#include <objbase.h>
+
+#include <utility>
+
+namespace tokiwake {
+
+template <typename Handle, typename Traits>
+class Owned {
+ public:
+  Owned() = default;
+  explicit Owned(Handle handle) : handle_(handle) {}
+  Owned(const Owned&) = delete;
+  Owned& operator=(const Owned&) = delete;
+  Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, Handle{})) {}
+  Owned& operator=(Owned&& other) noexcept {
+    if (this != &other) Reset(std::exchange(other.handle_, Handle{}));
+    return *this;
+  }
+  ~Owned() { Reset(); }
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return Traits::IsValid(handle_); }
+  void Reset(Handle handle = Handle{}) {
+    if (Traits::IsValid(handle_)) Traits::Close(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_{};
+};
+
+struct GdiObjectTraits {
+  static bool IsValid(HGDIOBJ h) { return h != nullptr; }
+  static void Close(HGDIOBJ h) { DeleteObject(h); }
+};
+struct FileHandleTraits {
+  static bool IsValid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE h) { CloseHandle(h); }
+};
+struct FindHandleTraits {
+  static bool IsValid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE h) { FindClose(h); }
+};
+struct HookTraits {
+  static bool IsValid(HHOOK h) { return h != nullptr; }
+  static void Close(HHOOK h) { UnhookWindowsHookEx(h); }
+};
+
+using OwnedFont = Owned<HFONT, GdiObjectTraits>;
+using OwnedBrush = Owned<HBRUSH, GdiObjectTraits>;
+using OwnedFile = Owned<HANDLE, FileHandleTraits>;
+using OwnedFind = Owned<HANDLE, FindHandleTraits>;
+using OwnedHook = Owned<HHOOK, HookTraits>;
+
+// COM initialised for this thread for as long as the object lives.
+class ComApartment {
+ public:
+  ComApartment() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+  ~ComApartment() {
+    if (ok_) CoUninitialize();
+  }
+
+ private:
+  bool ok_;
+};
+
+}  // namespace tokiwake

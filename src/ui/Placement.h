@@ -1,0 +1,21 @@
+// Where a window goes at start: centred on a rectangle of the work area's size at the origin.
+#pragma once
+
+namespace tokiwake {
+
+struct WindowPlace {
+  int left;
+  int top;
+};
+
+struct WorkArea {
+  int left, top, right, bottom;
+};
+
+// The work area's own left and top are deliberately not added, and the division truncates toward
+// zero, so a window larger than the work area gets a small negative position.
+constexpr WindowPlace PlaceOnWorkArea(WorkArea work, int outerWidth, int outerHeight) {
+  return {(work.right - work.left - outerWidth) / 2, (work.bottom - work.top - outerHeight) / 2};
+}
+
+}  // namespace tokiwake

@@ -1,0 +1,34 @@
+// A thin window layer: one window procedure finds the object and hands it every message.
+#pragma once
+
+#include <windows.h>
+
+#include "text/SjisText.h"
+
+namespace tokiwake {
+
+class Window {
+ public:
+  Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window();
+
+  HWND Handle() const { return hwnd_; }
+
+ protected:
+  // Registers the class once and creates the window with `this` as its creation parameter.
+  bool CreateTopLevel(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,
+                      int width, int height, HWND owner, HMENU menu, HICON icon);
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND hwnd_ = nullptr;
+};
+
+// Shows an exception that reached a window procedure in the standard error box.
+void ShowErrorBox(HWND owner, const char* message);
+
+}  // namespace tokiwake

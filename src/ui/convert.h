@@ -1,0 +1,143 @@
+// The main window: its controls, the state the other parts of the program share, and the
+// handlers that bind the logic to the controls.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "rename/NamePattern.h"
+#include "text/SjisText.h"
+#include "ui/ControlIds.h"
+#include "ui/Controls.h"
+#include "ui/Window.h"
+
+namespace tokiwake {
+
+class TfrmVersion;
+
+// What the window learns from the process that starts it.
+struct StartupInfo {
+  Text programPath;               // full path of the program file
+  std::vector<Text> arguments;    // command-line arguments after the program name
+  std::function<void()> onClosed; // runs when the window has been destroyed
+};
+
+class Tconv : public Window, public PatternHost {
+ public:
+  explicit Tconv(StartupInfo startup);
+  ~Tconv() override;
+
+  // Builds the window and its controls, registers the drop target and runs FormCreate.
+  bool Create();
+  void SetVersionDialog(TfrmVersion* dialog) { frmVersion_ = dialog; }
+
+  HWND Control(int id) const { return controls_.Get(id); }
+  const ControlSet& Controls() const { return controls_; }
+  COLORREF InfoColour() const { return controls_.TextColour(ids::txt_Info); }
+
+  // Read access for the tests and the logic.
+  const Text& RenameFormatText() const override { return RenameFormat; }
+  bool IncludeOldName() const override;
+  int32_t FileCounterValue() const override { return FileCounter; }
+  void SetFileCounter(int32_t value) override { FileCounter = value; }
+  void OnTokenReplacing() override;
+  const Text& ExeFolderText() const { return ExeFolder; }
+  const Text& WinFolderText() const { return WinFolder; }
+  const Text& CurFolderText() const { return CurFolder; }
+  const Text& PickedFolderText() const { return PickedFolder; }
+  float VersionNumberValue() const { return VersionNumber; }
+
+  // Sets a control's text; the control's change handler runs before this returns, and not at all
+  // when the text is already there.
+  void SetText(int id, const Text& text);
+  Text GetText(int id) const { return controls_.GetText(id); }
+  void PumpMessages();
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void OnCommand(int id, int code);
+  HBRUSH OnControlColour(HWND control, HDC dc);
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
+  void OnCloseRequest();
+  void BuildMenu();
+  void OnPresetChosen();
+  void AttachEditHooks();
+  static LRESULT CALLBACK FolderEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+  LRESULT OnFolderEditMessage(int index, HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+
+  // Life cycle.
+  void FormCreate();
+  void FormShow();
+  void FormClose();
+  void FormDblClick();
+  void cmd_CloseClick();
+  void mnuExitClick();
+  void txt_TimeReNameChange();
+
+  // Folder fields.
+  void txt_Directory0_Change();
+  void txt_Directory1_Change();
+  void txt_Directory0_Exit();
+  void txt_Directory1_Exit();
+  void txt_Directory0_KeyPress(char& key);
+  void txt_Directory1_KeyPress(char& key);
+  void txt_Directory0MouseDown();
+  void txt_Directory1MouseDown();
+  void lbl_Directory0Click();
+  void lbl_Directory1Click();
+  void ReportMissingFolder(int id);
+  void MoveFolder2Up();
+  void FlashMovedFolder();
+  void ChooseFolderInto();
+
+ public:
+  // The run calls the chooser of folder 1 as an operation.
+  void cmd_Directory0Click();
+
+ private:
+  void cmd_Directory1Click();
+  void HandleDroppedFiles(HDROP drop);
+
+  // Rename run.
+  void cmd_STARTClick();
+  void cmdAboteClick();
+
+  // Extension list.
+  void cmd_ADDClick();
+  void cmd_DELClick();
+  void chkAllClick();
+
+  // Help.
+  void mnuUSEClick();
+  void mnuVERClick();
+  void mnuReadMeClick();
+
+  StartupInfo startup_;
+  ControlSet controls_;
+  TfrmVersion* frmVersion_ = nullptr;
+  OwnedBrush formBrush_;
+  bool shown_ = false;
+
+  // Shared state, in the order the rest of the program knows it.
+  int32_t FileCounter = 0;
+  int32_t InSecondFolder = 0;
+  bool AbortRequested = false;
+  Text FolderListText;
+  std::array<HWND, 2> FolderEdits{};
+  Text ExeFolder;
+  Text WinFolder;
+  Text CurFolder;
+  Text PickedFolder;
+  float VersionNumber = 0.0f;
+  Text RenameFormat;
+};
+
+}  // namespace tokiwake

@@ -1,0 +1,19 @@
+// The main window's layout table, its preset patterns and its default extension masks.
+#pragma once
+
+#include <span>
+
+#include "ui/Controls.h"
+
+namespace tokiwake {
+
+inline constexpr char kMainCaption[] = "デジカメファイルをKurobune Ver.1.17";
+inline constexpr int kMainWidth = 480;
+inline constexpr int kMainHeight = 297;
+inline constexpr int kEnlargedHeight = 452;
+
+std::span<const ControlSpec> MainLayout();
+std::span<const char* const> PresetPatterns();
+std::span<const char* const> DefaultMasks();
+
+}  // namespace tokiwake

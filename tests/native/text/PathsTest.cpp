@@ -1,0 +1,25 @@
+#include <gtest/gtest.h>
+
+#include "text/Paths.h"
+
+namespace tokiwake {
+namespace {
+
+TEST(FolderPart, EndsAfterTheLastSeparatorButNeverInsideACharacter) {
+  EXPECT_EQ(FolderPart("C:\\Program Files\\tokiwake.exe"), "C:\\Program Files\\");
+  EXPECT_EQ(FolderPart("C:\\写真ソ\\表.exe"), "C:\\写真ソ\\");
+  EXPECT_EQ(FolderPart("C:\\フォルダソ"), "C:\\");  // the 0x5C of ソ is no separator
+  EXPECT_EQ(FolderPart("E:a.jpg"), "E:");
+  EXPECT_EQ(FolderPart("name.exe"), "");
+}
+
+TEST(WithTrailingBackslash, AddsOnlyWhenMissing) {
+  EXPECT_EQ(WithTrailingBackslash("C:\\WINDOWS"), "C:\\WINDOWS\\");
+  EXPECT_EQ(WithTrailingBackslash("C:\\"), "C:\\");
+  EXPECT_EQ(WithTrailingBackslash(""), "\\");
+  // ソ ends in the byte 0x5C but is no separator.
+  EXPECT_EQ(WithTrailingBackslash("C:\\ソ"), "C:\\ソ\\");
+}
+
+}  // namespace
+}  // namespace tokiwake

@@ -1,0 +1,276 @@
+#include "ui/convert.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+
+#include "harness/Harness.h"
+#include "text/Cp932.h"
+#include "ui/CheckList.h"
+#include "ui/Placement.h"
+#include "ui/convert_layout.h"
+#include "ui/help/frmVersion.h"
+#include "MainWindowFixture.h"
+
+namespace tokiwake::test {
+namespace {
+
+RECT RectIn(HWND parent, HWND child) {
+  RECT rc{};
+  GetWindowRect(child, &rc);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
+  return rc;
+}
+
+Text MenuText(HMENU menu, UINT item, UINT flags) {
+  wchar_t buffer[128] = {};
+  GetMenuStringW(menu, item, buffer, 128, flags);
+  return Narrow(buffer);
+}
+
+TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsIt) {
+  Start();
+  HWND main = Conv().Handle();
+  EXPECT_EQ(GetText(main), "デジカメファイルをKurobune Ver.1.17");
+  RECT outer{};
+  GetWindowRect(main, &outer);
+  EXPECT_EQ(outer.right - outer.left, 480);
+  EXPECT_EQ(outer.bottom - outer.top, 297);
+  EXPECT_EQ(GetWindowLongW(main, GWL_STYLE) & WS_MAXIMIZEBOX, 0);
+  EXPECT_NE(GetWindowLongW(main, GWL_STYLE) & WS_MINIMIZEBOX, 0);
+  EXPECT_NE(GetWindowLongW(main, GWL_STYLE) & WS_THICKFRAME, 0);
+
+  HWND previous = nullptr;
+  for (const ControlSpec& spec : MainLayout()) {
+    SCOPED_TRACE(spec.name);
+    HWND control = Control(spec.id);
+    ASSERT_NE(control, nullptr);
+    RECT rc = RectIn(main, control);
+    if (spec.groupId != 0) {
+      const RECT group = RectIn(main, Control(spec.groupId));
+      OffsetRect(&rc, -group.left, -group.top);
+    }
+    EXPECT_EQ(rc.left, spec.left);
+    EXPECT_EQ(rc.top, spec.top);
+    if (spec.width != 0) {
+      EXPECT_EQ(rc.right - rc.left, spec.width);
+      EXPECT_EQ(rc.bottom - rc.top, spec.height);
+    }
+    if (spec.kind != ControlKind::Combo) EXPECT_EQ(GetText(control), spec.caption);
+    // Creation order is the tab order.
+    if (previous != nullptr) EXPECT_EQ(GetWindow(previous, GW_HWNDNEXT), control);
+    previous = control;
+  }
+  EXPECT_EQ(GetText(Control(ids::lbl_Directory0)), " フォルダー1");
+  EXPECT_EQ(Conv().Controls().TextColour(ids::cmd_START), RGB(0, 0, 255));
+  EXPECT_EQ(Conv().Controls().TextColour(ids::cmdAbote), RGB(128, 0, 0));
+  EXPECT_EQ(Conv().Controls().TextColour(ids::chkMotoFile), RGB(0, 0, 255));
+  EXPECT_EQ(SendMessageW(Control(ids::chkAll), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageW(Control(ids::chkMotoFile), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(MainWindowTest, ListPresetsMenusAndFontsAreThere) {
+  Start();
+  const std::vector<CheckItem> items = CheckItems(Control(ids::lstASCII));
+  ASSERT_EQ(items.size(), 4u);
+  const char* masks[] = {"*.jpg", "*.jpeg", "*.gif", "*.bmp"};
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(items[i].text, masks[i]);
+    EXPECT_TRUE(items[i].ticked);
+  }
+  EXPECT_EQ(SendMessageW(Control(ids::lstASCII), LB_GETITEMHEIGHT, 0, 0), 12);
+
+  HWND combo = Control(ids::txt_TimeReName);
+  const char* presets[] = {"yyyy.mm.dd-cnt2", "yyyy-mm-dd cnt2", "yyyy-mm-dd hh.mn.ss",
+                           "'yy-mm-dd hh.mn.ss", "yyyy年mm月dd日 hh時mn分ss秒",
+                           "'yy年mm月dd日 hh時mn分ss秒", "yyyy.mm.dd hh.mn.ss",
+                           "yyyy.mm.dd-hh.mn.ss-cnt2"};
+  ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 8);
+  for (int i = 0; i < 8; ++i) {
+    wchar_t buffer[64] = {};
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buffer));
+    EXPECT_EQ(Narrow(buffer), presets[i]);
+  }
+
+  HMENU bar = GetMenu(Conv().Handle());
+  ASSERT_EQ(GetMenuItemCount(bar), 2);
+  EXPECT_EQ(MenuText(bar, 0, MF_BYPOSITION), "ファイル(&F)");
+  EXPECT_EQ(MenuText(bar, 1, MF_BYPOSITION), "ﾍﾙﾌﾟ(&H)");
+  HMENU file = GetSubMenu(bar, 0);
+  EXPECT_EQ(GetMenuState(file, 0, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+  EXPECT_EQ(MenuText(file, ids::mnuExit, MF_BYCOMMAND), "終了(&X)");
+  EXPECT_EQ(MenuText(bar, ids::mnuUSE, MF_BYCOMMAND), "使い方(&T)");
+  EXPECT_EQ(MenuText(bar, ids::mnuVER, MF_BYCOMMAND), "ﾊﾞｰｼﾞｮﾝ情報(&V)");
+  EXPECT_EQ(MenuText(bar, ids::mnuReadMe, MF_BYCOMMAND), "ReadMeの表示(&R)");
+
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(ids::txt_Info), WM_GETFONT, 0, 0)),
+             sizeof font, &font);
+  EXPECT_EQ(Narrow(font.lfFaceName), "ＭＳ Ｐゴシック");
+  EXPECT_EQ(font.lfHeight, -11);  // 8 pt
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(ids::cmd_START), WM_GETFONT, 0, 0)),
+             sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, -12);  // 9 pt
+  EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
+}
+
+TEST(Placement, CentresOnTheWorkAreaSizeAtTheOrigin) {
+  EXPECT_EQ(PlaceOnWorkArea({0, 0, 1024, 738}, 480, 297).top, 220);
+  EXPECT_EQ(PlaceOnWorkArea({0, 0, 1024, 738}, 480, 297).left, 272);
+  EXPECT_EQ(PlaceOnWorkArea({0, 30, 1024, 768}, 480, 297).top, 220);
+  EXPECT_EQ(PlaceOnWorkArea({0, 0, 400, 200}, 480, 297).left, -40);
+  EXPECT_EQ(PlaceOnWorkArea({0, 0, 400, 200}, 480, 297).top, -48);  // -48.5 truncated toward zero
+}
+
+TEST_F(MainWindowTest, FixedValuesAreSetAtCreation) {
+  Start();
+  EXPECT_EQ(std::bit_cast<uint32_t>(Conv().VersionNumberValue()), 0x3F80002Au);
+  EXPECT_EQ(RightChars(1, Conv().WinFolderText()), "\\");
+  EXPECT_EQ(Conv().ExeFolderText(), programFolder_.Path() + "\\");
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  RECT outer{};
+  GetWindowRect(Conv().Handle(), &outer);
+  const WindowPlace place = PlaceOnWorkArea({work.left, work.top, work.right, work.bottom}, 480, 297);
+  EXPECT_EQ(outer.left, place.left);
+  EXPECT_EQ(outer.top, place.top);
+}
+
+TEST_F(MainWindowTest, WithoutSettingsFilesTheDefaultsAreUsedAndSavedAtClose) {
+  Start();
+  EXPECT_EQ(GetText(Control(ids::txt_TimeReName)), "yyyy.mm.dd-cnt2");
+  EXPECT_EQ(Conv().RenameFormatText(), "yyyy.mm.dd-cnt2");
+  Close();
+  EXPECT_EQ(ReadBytes(programFolder_ / "リネームフォーマット.dat"), "yyyy.mm.dd-cnt2");
+  EXPECT_EQ(ReadBytes(programFolder_ / "dCamFlist.dat"), "*.jpg\r\n*.jpeg\r\n*.gif\r\n*.bmp\r\n");
+}
+
+TEST_F(MainWindowTest, SavedMasksComeBackTickedAndOnlyThePatternsFirstLineCounts) {
+  WriteBytes(programFolder_ / "dCamFlist.dat", "*.png\r\n\r\n*.tif\r\n*.raw");
+  WriteBytes(programFolder_ / "リネームフォーマット.dat", "yyyy-mm-dd cnt2\r\nsecond line");
+  Start();
+  const std::vector<CheckItem> items = CheckItems(Control(ids::lstASCII));
+  ASSERT_EQ(items.size(), 3u);
+  EXPECT_EQ(items[0].text, "*.png");
+  EXPECT_EQ(items[1].text, "");
+  EXPECT_EQ(items[2].text, "*.tif");
+  for (const CheckItem& item : items) EXPECT_TRUE(item.ticked);
+  EXPECT_EQ(Conv().RenameFormatText(), "yyyy-mm-dd cnt2");
+  SetTicked(Control(ids::lstASCII), 0, false);
+  Close();
+  EXPECT_EQ(ReadBytes(programFolder_ / "リネームフォーマット.dat"), "yyyy-mm-dd cnt2");
+  EXPECT_EQ(ReadBytes(programFolder_ / "dCamFlist.dat"), "*.png\r\n\r\n*.tif\r\n");
+}
+
+TEST_F(MainWindowTest, APatternWithABadCharacterIsReportedOnceAndReplaced) {
+  WriteBytes(programFolder_ / "リネームフォーマット.dat", "yyyy/mm/dd\r\nmore");
+  MessageBoxAnswerer answer(ButtonId(IDOK));
+  Start();
+  const std::vector<SeenBox> boxes = answer.WaitAll();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, "Tokiwake");
+  EXPECT_EQ(boxes[0].text,
+            "「リネームフォーマット.dat」に含まれる文字列に、\nファイル名に使用できない文字\n"
+            "\\/:*?\"<>|　が\n在ります\n\nこのアプリの指定形式「yyyy.mm.dd-cnt2」で表示します。");
+  EXPECT_EQ(GetText(Control(ids::txt_TimeReName)), "yyyy.mm.dd-cnt2");
+  EXPECT_EQ(Conv().RenameFormatText(), "yyyy.mm.dd-cnt2");
+}
+
+TEST_F(MainWindowTest, DoubleByteCharactersInThePatternAreNoBadCharacters) {
+  WriteBytes(programFolder_ / "リネームフォーマット.dat", "yyyy年mm月dd日ソ表");
+  NoMessageBox none;
+  Start();
+  EXPECT_EQ(Conv().RenameFormatText(), "yyyy年mm月dd日ソ表");
+}
+
+TEST_F(MainWindowTest, AnExistingFolderOnTheCommandLineBecomesFolder1) {
+  TempFolder photos("写真 と ソ表");
+  Start({photos.Path(), "ignored"});
+  EXPECT_EQ(Folder1(), photos.Path());
+  EXPECT_EQ(Conv().CurFolderText(), photos.Path());
+  EXPECT_EQ(Conv().PickedFolderText(), photos.Path());
+}
+
+TEST_F(MainWindowTest, AnArgumentThatIsNoFolderIsIgnoredSilently) {
+  WriteBytes(programFolder_ / "a.jpg", "x");
+  for (const Text& argument : {programFolder_ / "a.jpg", programFolder_ / "missing", Text{}}) {
+    NoMessageBox none;
+    Start({argument});
+    EXPECT_EQ(Folder1(), "");
+    Close();
+  }
+}
+
+TEST_F(MainWindowTest, ShiftControlDoubleClickMakesTheWindowTaller) {
+  Start();
+  auto height = [&] {
+    RECT rc{};
+    GetWindowRect(Conv().Handle(), &rc);
+    return rc.bottom - rc.top;
+  };
+  const LPARAM point = MAKELPARAM(300, 250);
+  {
+    HeldKey shift(VK_SHIFT);
+    SendMessageW(Conv().Handle(), WM_LBUTTONDBLCLK, MK_SHIFT, point);
+  }
+  EXPECT_EQ(height(), 297);
+  {
+    HeldKey shift(VK_SHIFT);
+    HeldKey control(VK_CONTROL);
+    SendMessageW(Conv().Handle(), WM_LBUTTONDBLCLK, MK_SHIFT | MK_CONTROL, point);
+  }
+  EXPECT_EQ(height(), 452);
+}
+
+TEST_F(MainWindowTest, ThePatternFollowsTypingAndPresetChoice) {
+  Start();
+  HWND combo = Control(ids::txt_TimeReName);
+  SendMessageW(combo, CB_SETCURSEL, 2, 0);
+  SendMessageW(Conv().Handle(), WM_COMMAND, MAKEWPARAM(ids::txt_TimeReName, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+  EXPECT_EQ(Conv().RenameFormatText(), "yyyy-mm-dd hh.mn.ss");
+
+  HWND field = FindWindowExW(combo, nullptr, L"Edit", nullptr);
+  ASSERT_NE(field, nullptr);
+  SetText(field, "");
+  TypeChars(field, "YYYYcnt3");
+  EXPECT_EQ(Conv().RenameFormatText(), "YYYYcnt3");
+  Close();
+  EXPECT_EQ(ReadBytes(programFolder_ / "リネームフォーマット.dat"), "YYYYcnt3");
+}
+
+TEST_F(MainWindowTest, SettingATextRunsTheChangeHandlerOnlyWhenItChanges) {
+  Start();
+  TempFolder photos;
+  Conv().SetText(ids::txt_Directory0, photos.Path());
+  EXPECT_EQ(Conv().CurFolderText(), photos.Path());  // the change handler ran before SetText returned
+  Conv().SetText(ids::txt_Directory0, photos.Path());
+  EXPECT_EQ(Conv().CurFolderText(), photos.Path());
+}
+
+TEST_F(MainWindowTest, TheCloseButtonAndTheExitItemBothSaveAndClose) {
+  Start();
+  ClickButton(Control(ids::cmd_Close));
+  EXPECT_TRUE(closed_);
+  EXPECT_TRUE(PathExists(programFolder_ / "dCamFlist.dat"));
+  closed_ = false;
+  RemoveAll(programFolder_ / "dCamFlist.dat");
+  Start();
+  ChooseMenuItem(Conv().Handle(), ids::mnuExit);
+  EXPECT_TRUE(closed_);
+  EXPECT_TRUE(PathExists(programFolder_ / "dCamFlist.dat"));
+}
+
+TEST(VersionDialog, IsCreatedHiddenWithItsCaptionAndClientSize) {
+  TfrmVersion dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+  EXPECT_EQ(GetText(dialog.Handle()), "バージョン情報");
+  RECT client{};
+  GetClientRect(dialog.Handle(), &client);
+  EXPECT_EQ(client.right, 344);
+  EXPECT_EQ(client.bottom, 184);
+}
+
+}  // namespace
+}  // namespace tokiwake::test
