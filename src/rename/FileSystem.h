@@ -1,0 +1,51 @@
+// The disk as the rename run sees it: a folder listed in one piece, existence tests, a rename that
+// never overwrites, and the few steps that replace the list file.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "text/SjisText.h"
+
+namespace tokiwake {
+
+// A last-write time already converted to local time, to the second.
+struct LocalTime {
+  int32_t year = 0;
+  int32_t month = 0;
+  int32_t day = 0;
+  int32_t hour = 0;
+  int32_t minute = 0;
+  int32_t second = 0;
+};
+
+struct FolderEntry {
+  Text name;       // code page 932; a character it cannot hold shows as "?"
+  bool exactName;  // false when `name` is not the name on disk, so it must not be used as a path
+  bool isDirectory;
+  LocalTime lastWrite;
+};
+
+class FileSystem {
+ public:
+  // Every entry of the folder, hidden and system ones included, in the order the disk gives them
+  // ("." and ".." may be among them). The whole listing is taken before anything is renamed, so a
+  // renamed file cannot come round again. A missing or unreadable folder, or a file, lists as
+  // empty.
+  virtual std::vector<FolderEntry> ListFolder(const Text& folder) = 0;
+
+  virtual bool FileExists(const Text& path) = 0;    // false for a folder
+  virtual bool FolderExists(const Text& path) = 0;  // false for a file
+  // Fails when `to` exists in any form; never replaces.
+  virtual bool RenameFile(const Text& from, const Text& to) = 0;
+
+  // The list file is replaced whole; each step fails silently.
+  virtual void RemoveFile(const Text& path) = 0;
+  virtual void WriteNewFile(const Text& path, const Text& bytes) = 0;  // create, one write, close
+  virtual void SetHiddenOnly(const Text& path) = 0;  // hidden, every other attribute cleared
+
+ protected:
+  ~FileSystem() = default;
+};
+
+}  // namespace tokiwake

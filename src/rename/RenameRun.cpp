@@ -1,0 +1,122 @@
+#include "rename/RenameRun.h"
+
+namespace tokiwake {
+
+namespace {
+
+constexpr char kFallbackPattern[] = "yyyy-mm-dd hh.mn.ss";
+constexpr char kListFileName[] = "FolderList.csv";
+constexpr char kNotepad[] = "NOTEPAD.EXE";
+
+Text BadPatternMessage() {
+  return Text("「リネームフォーマット.dat」に含まれる文字列に、\n") +
+         "ファイル名に使用できない文字\n" + "\\/:*?\"<>|　が\n" +
+         "在ります\n\nこのアプリの指定形式「yyyy-mm-dd hh.mn.ss」で表示します。";
+}
+
+// Clears the active flag on every way out of a run, and closes the window that waited for it.
+class ActiveRun {
+ public:
+  ActiveRun(bool& active, bool& closePending, RunHost& host)
+      : active_(active), closePending_(closePending), host_(host) {
+    active_ = true;
+  }
+  ~ActiveRun() {
+    active_ = false;
+    if (closePending_) {
+      closePending_ = false;
+      host_.CloseAfterRun();
+    }
+  }
+  ActiveRun(const ActiveRun&) = delete;
+  ActiveRun& operator=(const ActiveRun&) = delete;
+
+ private:
+  bool& active_;
+  bool& closePending_;
+  RunHost& host_;
+};
+
+}  // namespace
+
+void RenameRun::cmd_STARTClick() {
+  // The walk pumps messages, so a click can arrive inside a run; a nested run would reset the
+  // state of the one around it.
+  if (active_) return;
+  ActiveRun guard(active_, closePending_, host_);
+  host_.SetAbortRequested(false);
+  host_.SetFileCounter(0);
+  if (!FolderOneReady()) return;
+  EnsureUsablePattern();
+  if (!host_.ConfirmYesNo("変換するフォルダーの\nバックアップは取ってありますか？")) return;
+  WalkFolders();
+  if (host_.FolderListTextValue().empty()) {
+    host_.SoundBeep();
+    host_.ShowMessage("表示するリストは、ありません！！");
+    return;
+  }
+  ShowList();
+}
+
+void RenameRun::cmdAboteClick() { host_.SetAbortRequested(true); }
+
+bool RenameRun::RequestClose() {
+  if (!active_) return true;
+  host_.SetAbortRequested(true);
+  closePending_ = true;
+  return false;
+}
+
+// A folder picked in the chooser is taken as it is, without a second test.
+bool RenameRun::FolderOneReady() {
+  const Text folder = host_.FolderFieldText(0);
+  if (!folder.empty() && disk_.FolderExists(folder)) return true;
+  host_.SoundBeep();
+  host_.ShowMessage("フォルダーが設定されていません！！");
+  host_.cmd_Directory0Click();
+  return !host_.PickedFolderValue().empty();
+}
+
+// Only the run's pattern changes; the combo box keeps the rejected text for the user to fix.
+void RenameRun::EnsureUsablePattern() {
+  if (HasBadNameChar(host_.RenameFormatText())) {
+    host_.ShowMessage(BadPatternMessage());
+    host_.SetRenameFormat(kFallbackPattern);
+  } else if (host_.RenameFormatText().empty()) {
+    host_.SetRenameFormat(kFallbackPattern);
+  }
+}
+
+// Folder 2 is walked even after an abort in folder 1; its walk then stops at the first entry.
+void RenameRun::WalkFolders() {
+  const Text first = host_.FolderFieldText(0);
+  host_.SetCurFolder(first);
+  host_.SetFolderListText("");
+  host_.SetInSecondFolder(0);
+  WalkFolder(host_, disk_, first);
+
+  const Text second = host_.FolderFieldText(1);
+  if (second.empty() || !disk_.FolderExists(second)) return;
+  host_.SetInSecondFolder(1);
+  host_.SetCurFolder(second);
+  WalkFolder(host_, disk_, second);
+}
+
+// Write failures are silent: Notepad then shows whatever stands at the list path.
+void RenameRun::ShowList() {
+  const Text listPath = host_.ExeFolderValue() + kListFileName;
+  if (disk_.FileExists(listPath)) disk_.RemoveFile(listPath);
+  disk_.WriteNewFile(listPath, host_.FolderListTextValue());
+  disk_.SetHiddenOnly(listPath);
+
+  host_.SetStatusText("終了");
+  host_.SetStatusColour(StatusColour::kBlack);
+  host_.RepaintStatus();
+
+  const Text notepad = host_.WinFolderValue() + kNotepad;
+  if (!disk_.FileExists(notepad)) return;
+  host_.LaunchProgram(notepad, " " + listPath);
+  host_.PumpMessages();
+}
+
+}  // namespace tokiwake

@@ -1,0 +1,190 @@
+#include "rename/Walk.h"
+
+#include <string>
+
+namespace tokiwake {
+
+namespace {
+
+// The highest counter tried; a clash still present then is reported instead.
+constexpr int32_t kLastCounter = 1000;
+
+Text PathPair(const Text& oldPath, const Text& newPath) {
+  return "ファイル名\n" + oldPath + " は、\n" + newPath + " に、\n";
+}
+
+Text ClashMessage(const Text& oldPath, const Text& newPath) {
+  return PathPair(oldPath, newPath) + "同じファイル名があるので変更できません！！";
+}
+
+Text RenameFailureMessage(const Text& oldPath, const Text& newPath) {
+  return PathPair(oldPath, newPath) + "変更できません！！" +
+         "ドライブやフォルダーが書込み禁止になっていないか\n" +
+         "また、書込み権があるか確認してください";
+}
+
+// A final 0x5C may be the trail byte of a character such as ソ; only a backslash of its own counts.
+bool EndsInBackslash(std::string_view text) {
+  bool last = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    last = text[i] == '\\';
+    if (IsCp932LeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ++i;
+  }
+  return last;
+}
+
+// CharLower leaves double-byte characters alone; a trail byte in A-Z must not change.
+Text LowerSingleByteLetters(std::string_view text) {
+  Text result(text);
+  for (size_t i = 0; i < result.size(); ++i) {
+    if (IsCp932LeadByte(static_cast<unsigned char>(result[i]))) {
+      ++i;
+    } else if (result[i] >= 'A' && result[i] <= 'Z') {
+      result[i] = static_cast<char>(result[i] + 0x20);
+    }
+  }
+  return result;
+}
+
+Text Padded(int32_t value, size_t width) {
+  Text digits = std::to_string(value);
+  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+  return digits;
+}
+
+struct Subfolder {
+  Text name;
+  bool exactName;
+};
+
+class Walker {
+ public:
+  Walker(WalkHost& host, FileSystem& disk) : host_(host), disk_(disk) {}
+
+  void Walk(const Text& folderArgument) {
+    Text folder = folderArgument;
+    if (EndsInBackslash(folder)) folder.pop_back();
+    host_.PumpMessages();
+    std::vector<Subfolder> subfolders;
+    if (!WalkFiles(folder, subfolders)) return;
+    for (const Subfolder& sub : subfolders) {
+      if (host_.AbortRequestedValue()) return;
+      const Text path = folder + "\\" + sub.name;
+      if (sub.exactName) {
+        Walk(path + "\\");
+      } else {
+        // The name on disk cannot be written in code page 932, so no path to it would be right.
+        host_.ShowMessage(RenameFailureMessage(path, path));
+      }
+    }
+  }
+
+ private:
+  // Handles the files of one folder and collects its subfolders; false when aborted. The listing
+  // is dropped before the subfolders are entered, so memory does not grow with the tree.
+  bool WalkFiles(const Text& folder, std::vector<Subfolder>& subfolders) {
+    const std::vector<FolderEntry> entries = disk_.ListFolder(folder);
+    for (const FolderEntry& entry : entries) {
+      if (host_.AbortRequestedValue()) return false;
+      if (entry.name == "." || entry.name == "..") continue;
+      if (entry.isDirectory) {
+        subfolders.push_back({entry.name, entry.exactName});
+      } else {
+        WalkFile(folder, entry);
+      }
+    }
+    return true;
+  }
+
+  void WalkFile(const Text& folder, const FolderEntry& entry) {
+    host_.SetStatusText(folder + "\\" + entry.name);
+    if (IsTargetFile(host_, RightChars(5, entry.name))) {
+      const Text finalPath =
+          entry.exactName ? RenameTarget(folder, entry) : RefuseInexactName(folder, entry);
+      host_.AppendFolderListText(finalPath + "\r\n");
+      host_.SetStatusColour(StatusColour::kBlue);
+      host_.PumpMessages();
+    } else {
+      host_.SetStatusColour(StatusColour::kBlack);
+    }
+    host_.SetFileCounter(0);
+    host_.RepaintStatus();
+    host_.PumpMessages();
+  }
+
+  // Returns the file's path after the attempt: the new one, or the old one when it kept its name.
+  // The file's own present name counts as taken, so a file already named after its time moves on
+  // to the next counter value.
+  Text RenameTarget(const Text& folder, const FolderEntry& entry) {
+    const Text oldPath = folder + "\\" + entry.name;
+    const Text timeText = MakeTimeText(entry.lastWrite);
+    for (;;) {
+      const Text newName = BuildNewName(host_, entry.name, timeText, host_.FileCounterValue());
+      const Text newPath = folder + "\\" + newName;
+      const Text otherPath = OtherFolderText() + "\\" + newName;
+      host_.PumpMessages();
+      if (disk_.FileExists(newPath) || disk_.FileExists(otherPath)) {
+        if (host_.FileCounterValue() < kLastCounter) {
+          host_.SetFileCounter(host_.FileCounterValue() + 1);
+          continue;
+        }
+        host_.ShowMessage(ClashMessage(oldPath, newPath));
+        return oldPath;
+      }
+      const bool renamed = disk_.RenameFile(oldPath, newPath);
+      host_.PumpMessages();
+      if (renamed) return newPath;
+      host_.ShowMessage(RenameFailureMessage(oldPath, newPath));
+      return oldPath;
+    }
+  }
+
+  // A name that came back altered from the conversion might name another file, so it is never
+  // used as a path: the user is told which file stays and under what name it would have gone.
+  Text RefuseInexactName(const Text& folder, const FolderEntry& entry) {
+    const Text oldPath = folder + "\\" + entry.name;
+    const Text newName =
+        BuildNewName(host_, entry.name, MakeTimeText(entry.lastWrite), host_.FileCounterValue());
+    host_.PumpMessages();
+    host_.ShowMessage(RenameFailureMessage(oldPath, folder + "\\" + newName));
+    return oldPath;
+  }
+
+  // Read on every attempt: the field may be edited while messages are pumped.
+  Text OtherFolderText() const {
+    return host_.FolderFieldText(host_.InSecondFolderValue() == 0 ? 1 : 0);
+  }
+
+  WalkHost& host_;
+  FileSystem& disk_;
+};
+
+}  // namespace
+
+void WalkFolder(WalkHost& host, FileSystem& disk, const Text& folder) {
+  Walker(host, disk).Walk(folder);
+}
+
+bool IsTargetFile(const WalkHost& host, std::string_view nameTail) {
+  if (host.AllFilesChecked()) return true;
+  Text tail(nameTail);
+  while (SjisPos("/", tail) > 0) SplitHead("/", tail);
+  while (SjisPos(".", tail) > 0) SplitHead(".", tail);
+  const Text extension = "." + LowerSingleByteLetters(tail);
+  const auto length = static_cast<int32_t>(extension.size());
+  bool answer = false;
+  for (const TargetListItem& item : host.TargetListItems()) {
+    if (item.checked && RightChars(length, item.text) == extension) answer = true;
+  }
+  return answer;
+}
+
+Text MakeTimeText(const LocalTime& time) {
+  const int32_t second = time.second - time.second % 2;
+  Text text = Padded(time.year, 4) + "/" + Padded(time.month, 2) + "/" + Padded(time.day, 2);
+  if (time.hour == 0 && time.minute == 0 && second == 0) return text;
+  return text + " " + std::to_string(time.hour) + ":" + Padded(time.minute, 2) + ":" +
+         Padded(second, 2);
+}
+
+}  // namespace tokiwake

@@ -1,0 +1,60 @@
+// The folder walk: renames every target file of a folder tree after its last-write time.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "rename/FileSystem.h"
+#include "rename/NamePattern.h"
+#include "text/SjisText.h"
+
+namespace tokiwake {
+
+// Red belongs to the name pattern (PatternHost::OnTokenReplacing).
+enum class StatusColour { kBlue, kBlack };
+
+struct TargetListItem {
+  Text text;  // an extension mask such as "*.jpg"
+  bool checked;
+};
+
+// What the walk needs of the window. Everything is read afresh at the point of use, because the
+// window stays live while the walk pumps messages.
+class WalkHost : public PatternHost {
+ public:
+  // txt_Info
+  virtual void SetStatusText(const Text& text) = 0;
+  virtual void SetStatusColour(StatusColour colour) = 0;
+  virtual void RepaintStatus() = 0;  // at once, not queued
+
+  // Handles what is pending and returns; the abort button and edits reach the walk only this way.
+  virtual void PumpMessages() = 0;
+  // Modal, OK button, the application title as caption.
+  virtual void ShowMessage(const Text& text) = 0;
+
+  // 0: txt_Directory0, 1: txt_Directory1.
+  virtual Text FolderFieldText(int32_t index) const = 0;
+  virtual bool AllFilesChecked() const = 0;                         // chkAll
+  virtual std::vector<TargetListItem> TargetListItems() const = 0;  // lstASCII, in order
+
+  virtual bool AbortRequestedValue() const = 0;
+  virtual int32_t InSecondFolderValue() const = 0;
+  virtual void AppendFolderListText(std::string_view line) = 0;
+
+ protected:
+  ~WalkHost() = default;
+};
+
+// Walks `folder` (with or without a trailing "\") depth first: its files first, then each
+// subfolder in listing order. Leaves FileCounter at 0.
+void WalkFolder(WalkHost& host, FileSystem& disk, const Text& folder);
+
+// `nameTail` is the last five bytes of a file name.
+bool IsTargetFile(const WalkHost& host, std::string_view nameTail);
+
+// "2010/05/23 9:03:08": the second taken down to an even one, as a camera's FAT stamp holds it,
+// and the time of day left out at exactly midnight.
+Text MakeTimeText(const LocalTime& time);
+
+}  // namespace tokiwake

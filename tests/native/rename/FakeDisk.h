@@ -1,0 +1,147 @@
+// An in-memory disk that behaves as Windows does where the walk depends on it: names compare
+// without regard to case, a folder lists in name order, a rename never replaces.
+#pragma once
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "rename/FileSystem.h"
+
+namespace tokiwake::testing {
+
+struct FakeNode {
+  Text name;
+  bool isDirectory = false;
+  bool exactName = true;
+  bool refuseRename = false;  // read-only or in use
+  bool hidden = false;
+  LocalTime lastWrite;
+  Text content;
+  std::vector<std::unique_ptr<FakeNode>> children;
+};
+
+class FakeDisk : public FileSystem {
+ public:
+  FakeDisk() { root_.isDirectory = true; }
+  FakeNode& AddFolder(const Text& path) { return Make(path, true); }
+  FakeNode& AddFile(const Text& path, LocalTime time = {2010, 5, 23, 10, 20, 30}) {
+    FakeNode& node = Make(path, false);
+    node.lastWrite = time;
+    return node;
+  }
+  // A name that came back from the conversion with "?" in it; no path reaches it.
+  FakeNode& AddInexact(const Text& folder, const Text& shownName, bool isDirectory) {
+    FakeNode& node = Make(folder + "\\" + shownName, isDirectory);
+    node.exactName = false;
+    node.lastWrite = {2010, 5, 23, 10, 20, 30};
+    return node;
+  }
+  FakeNode* Find(const Text& path) {
+    FakeNode* node = &root_;
+    for (const Text& part : Parts(path)) {
+      node = Child(*node, part);
+      if (node == nullptr) return nullptr;
+    }
+    return node == &root_ ? nullptr : node;
+  }
+  std::vector<Text> Names(const Text& folder) {
+    std::vector<Text> names;
+    for (const FolderEntry& entry : ListFolder(folder)) names.push_back(entry.name);
+    return names;
+  }
+  int renameCalls = 0;
+  std::vector<Text> listed;
+
+  std::vector<FolderEntry> ListFolder(const Text& folder) override {
+    listed.push_back(folder);
+    std::vector<FolderEntry> entries;
+    const FakeNode* node = Find(folder);
+    if (node == nullptr || !node->isDirectory) return entries;
+    for (const auto& child : node->children) {
+      entries.push_back({child->name, child->exactName, child->isDirectory, child->lastWrite});
+    }
+    std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
+      return AsciiUpper(a.name) < AsciiUpper(b.name);
+    });
+    return entries;
+  }
+  bool FileExists(const Text& path) override {
+    const FakeNode* node = Find(path);
+    return node != nullptr && !node->isDirectory;
+  }
+  bool FolderExists(const Text& path) override {
+    const FakeNode* node = Find(path);
+    return node != nullptr && node->isDirectory;
+  }
+  bool RenameFile(const Text& from, const Text& to) override {
+    ++renameCalls;
+    FakeNode* source = Find(from);
+    FakeNode* target = Find(ParentOf(to));
+    if (source == nullptr || source->isDirectory || source->refuseRename) return false;
+    if (Find(to) != nullptr || target == nullptr) return false;
+    std::unique_ptr<FakeNode> moved = Detach(*Find(ParentOf(from)), source);
+    moved->name = Parts(to).back();
+    target->children.push_back(std::move(moved));
+    return true;
+  }
+  void RemoveFile(const Text& path) override {
+    FakeNode* node = Find(path);
+    if (node != nullptr) Detach(*Find(ParentOf(path)), node);
+  }
+  void WriteNewFile(const Text& path, const Text& bytes) override {
+    FakeNode& node = Find(path) != nullptr ? *Find(path) : Make(path, false);
+    node.content = bytes;
+  }
+  void SetHiddenOnly(const Text& path) override {
+    if (FakeNode* node = Find(path)) node->hidden = true;
+  }
+
+ private:
+  static std::vector<Text> Parts(Text path) {
+    std::vector<Text> parts;
+    while (!path.empty()) {
+      Text part = SplitHead("\\", path);
+      if (!part.empty()) parts.push_back(part);
+    }
+    return parts;
+  }
+  static Text ParentOf(const Text& path) {
+    std::vector<Text> parts = Parts(path);
+    Text parent;
+    for (size_t i = 0; i + 1 < parts.size(); ++i) parent += parts[i] + "\\";
+    return parent;
+  }
+  static FakeNode* Child(FakeNode& folder, const Text& name) {
+    for (const auto& child : folder.children) {
+      if (child->exactName && AsciiUpper(child->name) == AsciiUpper(name)) return child.get();
+    }
+    return nullptr;
+  }
+  static std::unique_ptr<FakeNode> Detach(FakeNode& folder, FakeNode* node) {
+    auto it = std::find_if(folder.children.begin(), folder.children.end(),
+                           [node](const auto& child) { return child.get() == node; });
+    std::unique_ptr<FakeNode> detached = std::move(*it);
+    folder.children.erase(it);
+    return detached;
+  }
+  FakeNode& Make(const Text& path, bool isDirectory) {
+    FakeNode* node = &root_;
+    const std::vector<Text> parts = Parts(path);
+    for (size_t i = 0; i < parts.size(); ++i) {
+      FakeNode* next = Child(*node, parts[i]);
+      if (next == nullptr) {
+        node->children.push_back(std::make_unique<FakeNode>());
+        next = node->children.back().get();
+        next->name = parts[i];
+        next->isDirectory = i + 1 < parts.size() || isDirectory;
+      }
+      node = next;
+    }
+    return *node;
+  }
+  FakeNode root_;
+};
+
+}  // namespace tokiwake::testing

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "rename/FakeDisk.h"
+#include "rename/FakeWindow.h"
+#include "rename/RenameRun.h"
+
+namespace tokiwake::testing {
+namespace {
+
+constexpr char kListPath[] = "C:\\tokiwake\\FolderList.csv";
+
+class RenameRunTest : public ::testing::Test {
+ protected:
+  RenameRunTest() {
+    disk.AddFile("C:\\WINDOWS\\NOTEPAD.EXE");
+    disk.AddFolder("C:\\tokiwake");
+  }
+  Text ListFile() {
+    const FakeNode* list = disk.Find(kListPath);
+    return list == nullptr ? "(none)" : list->content;
+  }
+  FakeDisk disk;
+  FakeWindow window;
+  RenameRun run{window, disk};
+};
+
+TEST_F(RenameRunTest, WritesTheListHiddenAndOpensItInNotepad) {
+  disk.AddFile("C:\\photos\\a.jpg", {2010, 5, 23, 10, 20, 30});
+  disk.AddFile("C:\\photos\\sub\\b.jpg", {2010, 5, 24, 11, 22, 34});
+  disk.AddFile(kListPath).content = "older list";
+  window.folderFields[0] = "C:\\photos";
+  run.cmd_STARTClick();
+  EXPECT_EQ(ListFile(),
+            "C:\\photos\\2010-05-23 10.20.30.jpg\r\nC:\\photos\\sub\\2010-05-24 11.22.34.jpg\r\n");
+  EXPECT_TRUE(disk.Find(kListPath)->hidden);
+  EXPECT_EQ(window.statusText, "終了");
+  EXPECT_EQ(window.colours.back(), StatusColour::kBlack);
+  EXPECT_EQ(window.launched, std::vector<Text>{"C:\\WINDOWS\\NOTEPAD.EXE " + Text(kListPath)});
+  EXPECT_FALSE(window.abortRequested);
+  EXPECT_EQ(window.fileCounter, 0);
+  EXPECT_TRUE(window.messages.empty());
+  EXPECT_FALSE(run.Active());
+}
+
+TEST_F(RenameRunTest, FolderTwoAvoidsFolderOneTopLevelNamesAndTheSameTreeTwiceMovesOn) {
+  disk.AddFile("C:\\one\\a.jpg");
+  disk.AddFile("C:\\two\\b.jpg");
+  window.folderFields[0] = "C:\\one";
+  window.folderFields[1] = "C:\\two\\";
+  run.cmd_STARTClick();
+  EXPECT_EQ(ListFile(),
+            "C:\\one\\2010-05-23 10.20.30.jpg\r\nC:\\two\\2010-05-23 10.20.30-1.jpg\r\n");
+  EXPECT_EQ(window.inSecondFolder, 1);
+
+  disk.AddFile("C:\\three\\a.jpg");
+  window.folderFields[0] = "C:\\three";
+  window.folderFields[1] = "c:\\THREE\\";
+  run.cmd_STARTClick();
+  EXPECT_EQ(ListFile(),
+            "C:\\three\\2010-05-23 10.20.30.jpg\r\nc:\\THREE\\2010-05-23 10.20.30-1.jpg\r\n");
+}
+
+TEST_F(RenameRunTest, AnAbortInFolderOneLeavesFolderTwoAndStillShowsTheList) {
+  disk.AddFile("C:\\one\\a.jpg");
+  disk.AddFile("C:\\one\\b.jpg");
+  disk.AddFile("C:\\two\\c.jpg");
+  window.folderFields[0] = "C:\\one";
+  window.folderFields[1] = "C:\\two";
+  window.onPump = [this] { window.abortRequested |= window.statusText == "C:\\one\\a.jpg"; };
+  run.cmd_STARTClick();
+  EXPECT_EQ(ListFile(), "C:\\one\\2010-05-23 10.20.30.jpg\r\n");
+  EXPECT_EQ(disk.Names("C:\\two"), std::vector<Text>{"c.jpg"});
+  EXPECT_EQ(window.statusText, "終了");
+  EXPECT_EQ(window.launched.size(), 1u);
+}
+
+TEST_F(RenameRunTest, NothingToListBeepsAndKeepsTheOlderList) {
+  disk.AddFile("C:\\one\\notes.txt");
+  disk.AddFile(kListPath).content = "older list";
+  window.folderFields[0] = "C:\\one";
+  run.cmd_STARTClick();
+  EXPECT_EQ(window.beeps, 1);
+  EXPECT_EQ(window.messages, std::vector<Text>{"表示するリストは、ありません！！"});
+  EXPECT_EQ(ListFile(), "older list");
+  EXPECT_TRUE(window.launched.empty());
+}
+
+TEST_F(RenameRunTest, AnsweringNoTouchesNothing) {
+  disk.AddFile("C:\\one\\a.jpg");
+  window.folderFields[0] = "C:\\one";
+  window.answerYes = false;
+  run.cmd_STARTClick();
+  EXPECT_EQ(window.questions, 1);
+  EXPECT_EQ(disk.renameCalls, 0);
+  EXPECT_EQ(ListFile(), "(none)");
+  EXPECT_TRUE(window.messages.empty());
+}
+
+TEST_F(RenameRunTest, AMissingFolderOneOffersTheChooser) {
+  run.cmd_STARTClick();
+  EXPECT_EQ(window.beeps, 1);
+  EXPECT_EQ(window.messages, std::vector<Text>{"フォルダーが設定されていません！！"});
+  EXPECT_EQ(window.chooserCalls, 1);
+  EXPECT_EQ(window.questions, 0);  // cancelled
+  EXPECT_FALSE(window.abortRequested);
+  EXPECT_EQ(window.fileCounter, 0);
+
+  disk.AddFile("C:\\picked\\a.jpg");
+  window.folderFields[0] = "C:\\gone";
+  window.chooserPick = "C:\\picked";
+  run.cmd_STARTClick();
+  EXPECT_EQ(window.chooserCalls, 2);
+  EXPECT_EQ(ListFile(), "C:\\picked\\2010-05-23 10.20.30.jpg\r\n");
+}
+
+TEST_F(RenameRunTest, AnUnusablePatternGivesWayToTheFallbackForTheRun) {
+  disk.AddFile("C:\\one\\a.jpg");
+  window.folderFields[0] = "C:\\one";
+  window.renameFormat = "a/b";
+  run.cmd_STARTClick();
+  EXPECT_EQ(window.messages,
+            std::vector<Text>{"「リネームフォーマット.dat」に含まれる文字列に、\nファイル名に使用で"
+                              "きない文字\n\\/:*?\"<>|　が\n在ります\n\nこのアプリの指定形式「yyyy-"
+                              "mm-dd hh.mn.ss」で表示します。"});
+  EXPECT_EQ(window.renameFormat, "yyyy-mm-dd hh.mn.ss");
+  EXPECT_EQ(ListFile(), "C:\\one\\2010-05-23 10.20.30.jpg\r\n");
+
+  window.messages.clear();
+  window.renameFormat = "";
+  run.cmd_STARTClick();
+  EXPECT_TRUE(window.messages.empty());
+  EXPECT_EQ(window.renameFormat, "yyyy-mm-dd hh.mn.ss");
+}
+
+TEST_F(RenameRunTest, ASecondClickDuringARunIsIgnoredAndAClosingWindowWaitsForTheRun) {
+  disk.AddFile("C:\\one\\a.jpg");
+  disk.AddFile("C:\\one\\b.jpg");
+  window.folderFields[0] = "C:\\one";
+  bool mayCloseDuringRun = true;
+  window.onPump = [this, &mayCloseDuringRun] {
+    run.cmd_STARTClick();
+    if (window.statusText == "C:\\one\\a.jpg") mayCloseDuringRun = run.RequestClose();
+  };
+  run.cmd_STARTClick();
+  EXPECT_EQ(window.questions, 1);
+  EXPECT_FALSE(mayCloseDuringRun);
+  EXPECT_EQ(window.closes, 1);
+  EXPECT_EQ(ListFile(), "C:\\one\\2010-05-23 10.20.30.jpg\r\n");  // stopped, list written
+  EXPECT_TRUE(run.RequestClose());
+}
+
+}  // namespace
+}  // namespace tokiwake::testing
