@@ -80,8 +80,6 @@ void Tconv::SetText(int id, const Text& text) {
   if (changed && id == ids::txt_TimeReName) txt_TimeReNameChange();
 }
 
-void Tconv::PumpMessages() { PumpPendingMessages(Handle()); }
-
 bool Tconv::IncludeOldName() const {
   return SendMessageW(Control(ids::chkMotoFile), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
@@ -223,7 +221,7 @@ void Tconv::FormShow() {
 
   RenameFormat = FirstLine(ReadWholeFile(ExeFolder + kFormatFileName));
   if (HasBadNameChar(RenameFormat)) {
-    ShowMessage(Handle(), kBadPatternMessage);
+    tokiwake::ShowMessage(Handle(), kBadPatternMessage);
     RenameFormat = kDefaultPattern;
   } else if (RenameFormat.empty()) {
     RenameFormat = kDefaultPattern;
@@ -239,6 +237,8 @@ void Tconv::FormClose() {
 }
 
 void Tconv::OnCloseRequest() {
+  // During a run the close waits until the run has finished its file in hand and written its list.
+  if (!run_.RequestClose()) return;
   FormClose();
   DestroyWindow(Handle());
 }

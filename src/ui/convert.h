@@ -10,10 +10,11 @@
 #include <memory>
 #include <vector>
 
-#include "rename/NamePattern.h"
+#include "rename/RenameRun.h"
 #include "text/SjisText.h"
 #include "ui/ControlIds.h"
 #include "ui/Controls.h"
+#include "ui/DiskFileSystem.h"
 #include "ui/Window.h"
 
 namespace tokiwake {
@@ -27,7 +28,7 @@ struct StartupInfo {
   std::function<void()> onClosed; // runs when the window has been destroyed
 };
 
-class Tconv : public Window, public PatternHost {
+class Tconv : public Window, public RunHost {
  public:
   explicit Tconv(StartupInfo startup);
   ~Tconv() override;
@@ -56,7 +57,33 @@ class Tconv : public Window, public PatternHost {
   // when the text is already there.
   void SetText(int id, const Text& text);
   Text GetText(int id) const { return controls_.GetText(id); }
-  void PumpMessages();
+  bool RunActive() const { return run_.Active(); }
+
+  // What the walk and the run need of the window.
+  void SetStatusText(const Text& text) override;
+  void SetStatusColour(StatusColour colour) override;
+  void RepaintStatus() override;
+  void PumpMessages() override;
+  void ShowMessage(const Text& text) override;
+  Text FolderFieldText(int32_t index) const override;
+  bool AllFilesChecked() const override;
+  std::vector<TargetListItem> TargetListItems() const override;
+  bool AbortRequestedValue() const override { return AbortRequested; }
+  int32_t InSecondFolderValue() const override { return InSecondFolder; }
+  void AppendFolderListText(std::string_view line) override { FolderListText += line; }
+  void SoundBeep() override;
+  Text PickedFolderValue() const override { return PickedFolder; }
+  bool ConfirmYesNo(const Text& question) override;
+  void SetRenameFormat(const Text& format) override { RenameFormat = format; }
+  void SetCurFolder(const Text& folder) override { CurFolder = folder; }
+  void SetAbortRequested(bool value) override { AbortRequested = value; }
+  void SetInSecondFolder(int32_t value) override { InSecondFolder = value; }
+  const Text& FolderListTextValue() const override { return FolderListText; }
+  void SetFolderListText(const Text& text) override { FolderListText = text; }
+  Text ExeFolderValue() const override { return ExeFolder; }
+  Text WinFolderValue() const override { return WinFolder; }
+  void LaunchProgram(const Text& programPath, const Text& commandLine) override;
+  void CloseAfterRun() override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -100,7 +127,7 @@ class Tconv : public Window, public PatternHost {
 
  public:
   // The run calls the chooser of folder 1 as an operation.
-  void cmd_Directory0Click();
+  void cmd_Directory0Click() override;
 
  private:
   void cmd_Directory1Click();
@@ -138,6 +165,9 @@ class Tconv : public Window, public PatternHost {
   Text PickedFolder;
   float VersionNumber = 0.0f;
   Text RenameFormat;
+
+  DiskFileSystem disk_;
+  RenameRun run_{*this, disk_};
 };
 
 }  // namespace tokiwake

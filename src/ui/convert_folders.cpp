@@ -22,7 +22,7 @@ constexpr char kEnter = 13;
 
 void Tconv::ReportMissingFolder(int id) {
   SystemBeep();
-  ShowMessage(Handle(), kNoSuchFolder);
+  tokiwake::ShowMessage(Handle(), kNoSuchFolder);
   SetText(id, "");
 }
 

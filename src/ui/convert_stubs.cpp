@@ -4,8 +4,6 @@
 namespace tokiwake {
 
 void Tconv::HandleDroppedFiles(HDROP drop) { DragFinish(drop); }
-void Tconv::cmd_STARTClick() {}
-void Tconv::cmdAboteClick() { AbortRequested = true; }
 void Tconv::cmd_ADDClick() {}
 void Tconv::cmd_DELClick() {}
 void Tconv::chkAllClick() {}

@@ -1,0 +1,65 @@
+#include "ui/DiskFileSystem.h"
+
+#include <windows.h>
+
+#include "text/Cp932.h"
+#include "ui/DiskQueries.h"
+#include "ui/Handles.h"
+
+namespace tokiwake {
+
+namespace {
+
+LocalTime ToLocalTime(const FILETIME& utc) {
+  FILETIME local{};
+  SYSTEMTIME parts{};
+  if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &parts)) return {};
+  return {parts.wYear, parts.wMonth, parts.wDay, parts.wHour, parts.wMinute, parts.wSecond};
+}
+
+FolderEntry ToEntry(const WIN32_FIND_DATAW& found) {
+  const Narrowed name = ToCp932(found.cFileName);
+  return {name.text, name.exact, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+          ToLocalTime(found.ftLastWriteTime)};
+}
+
+}  // namespace
+
+std::vector<FolderEntry> DiskFileSystem::ListFolder(const Text& folder) {
+  std::vector<FolderEntry> entries;
+  WIN32_FIND_DATAW found{};
+  OwnedFind find(FindFirstFileExW(ToWide(folder + "\\*.*").c_str(), FindExInfoBasic, &found,
+                                  FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+  if (!find) return entries;
+  do {
+    entries.push_back(ToEntry(found));
+  } while (FindNextFileW(find.get(), &found));
+  return entries;
+}
+
+bool DiskFileSystem::FileExists(const Text& path) { return tokiwake::FileExists(path); }
+
+bool DiskFileSystem::FolderExists(const Text& path) { return tokiwake::FolderExists(path); }
+
+bool DiskFileSystem::RenameFile(const Text& from, const Text& to) {
+  // MoveFileW without MOVEFILE_REPLACE_EXISTING never replaces an existing file.
+  return MoveFileW(ToWide(from).c_str(), ToWide(to).c_str()) != FALSE;
+}
+
+void DiskFileSystem::RemoveFile(const Text& path) { DeleteFileW(ToWide(path).c_str()); }
+
+void DiskFileSystem::WriteNewFile(const Text& path, const Text& bytes) {
+  OwnedFile file(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return;
+  DWORD written = 0;
+  if (!bytes.empty()) {
+    WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  }
+}
+
+void DiskFileSystem::SetHiddenOnly(const Text& path) {
+  SetFileAttributesW(ToWide(path).c_str(), FILE_ATTRIBUTE_HIDDEN);
+}
+
+}  // namespace tokiwake

@@ -1,0 +1,59 @@
+// The main window as the rename run and the folder walk see it.
+#include "text/Platform.h"
+#include "ui/CheckList.h"
+#include "ui/Dialogs.h"
+#include "ui/MessageLoop.h"
+#include "ui/convert.h"
+
+namespace tokiwake {
+
+namespace {
+constexpr char kConfirmCaption[] = "確認";
+}
+
+void Tconv::cmd_STARTClick() { run_.cmd_STARTClick(); }
+
+void Tconv::cmdAboteClick() { run_.cmdAboteClick(); }
+
+void Tconv::SetStatusText(const Text& text) { controls_.SetText(ids::txt_Info, text); }
+
+void Tconv::SetStatusColour(StatusColour colour) {
+  controls_.SetTextColour(ids::txt_Info, colour == StatusColour::kBlue ? kBlue : kBlack);
+  InvalidateRect(Control(ids::txt_Info), nullptr, TRUE);
+}
+
+void Tconv::RepaintStatus() { controls_.RepaintNow(ids::txt_Info); }
+
+void Tconv::PumpMessages() { PumpPendingMessages(Handle()); }
+
+void Tconv::ShowMessage(const Text& text) { tokiwake::ShowMessage(Handle(), text); }
+
+Text Tconv::FolderFieldText(int32_t index) const {
+  return GetText(index == 0 ? ids::txt_Directory0 : ids::txt_Directory1);
+}
+
+bool Tconv::AllFilesChecked() const {
+  return SendMessageW(Control(ids::chkAll), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::vector<TargetListItem> Tconv::TargetListItems() const {
+  std::vector<TargetListItem> items;
+  for (CheckItem& item : CheckItems(Control(ids::lstASCII))) {
+    items.push_back({std::move(item.text), item.ticked});
+  }
+  return items;
+}
+
+void Tconv::SoundBeep() { SystemBeep(); }
+
+bool Tconv::ConfirmYesNo(const Text& question) {
+  return AskYesNo(Handle(), question, kConfirmCaption);
+}
+
+void Tconv::LaunchProgram(const Text& programPath, const Text& commandLine) {
+  StartProgram(programPath, commandLine);
+}
+
+void Tconv::CloseAfterRun() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
+
+}  // namespace tokiwake
