@@ -24,9 +24,14 @@ class PatternHost {
 Text BuildNewName(PatternHost& host, std::string_view fileName, std::string_view timeText,
                   int32_t counter);
 
+// width > 0: zero-padded to width. Width 0 and below print nothing up to 1, then "-" and
+// value - 1 (width 0) or fill repeated value - 1 times (width < 0).
 Text FormatCounter(int32_t value, int32_t width, std::string_view fill);
+// Every occurrence, left to right; tells the host once, before replacing, when the token occurs.
 Text ReplaceAllNoCase(PatternHost& host, std::string_view value, std::string_view token,
                       std::string_view text);
+// 1-based, 0 when absent; blind to the case of single-byte letters, never starting on the second
+// byte of a double-byte character.
 int32_t PosNoCase(std::string_view token, std::string_view text);
 
 }  // namespace tokiwake
