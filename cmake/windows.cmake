@@ -30,7 +30,8 @@ add_library(gtest_win STATIC ${GTEST_SOURCE_DIR}/src/gtest-all.cc)
 target_include_directories(gtest_win SYSTEM PUBLIC ${GTEST_SOURCE_DIR}/include PRIVATE ${GTEST_SOURCE_DIR})
 
 file(GLOB HARNESS_SOURCES CONFIGURE_DEPENDS tests/win/harness/*.cpp)
-list(FILTER HARNESS_SOURCES EXCLUDE REGEX "/Main\\.cpp$")
+# The harness's own tests go into win_tests: in a static library nothing would pull them in.
+list(FILTER HARNESS_SOURCES EXCLUDE REGEX "/(Main|[A-Za-z]*Test)\\.cpp$")
 add_library(win_harness STATIC ${HARNESS_SOURCES})
 tokiwake_target(win_harness)
 target_include_directories(win_harness PUBLIC ${PROJECT_SOURCE_DIR}/tests/win)
@@ -38,7 +39,8 @@ target_link_libraries(win_harness PUBLIC gtest_win tokiwake_core)
 
 # In-process tests: the Win32 implementations and the real window.
 file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS
-  tests/win/text/*.cpp tests/win/settings/*.cpp tests/win/rename/*.cpp tests/win/ui/*.cpp)
+  tests/win/text/*.cpp tests/win/settings/*.cpp tests/win/rename/*.cpp tests/win/ui/*.cpp
+  tests/win/harness/*Test.cpp)
 add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp)
 tokiwake_target(win_tests)
 target_link_libraries(win_tests PRIVATE win_harness tokiwake_ui)

@@ -1,2 +1,176 @@
-// Helpers that drive windows the way a user does, for the tests under Wine.
+// Helpers that drive windows the way a user does, for the tests under Wine and on Windows. Every
+// text crosses as code page 932 bytes, the way the program itself holds it.
 #pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>  // also brings std::chrono: <chrono> itself holds a "µ" that code page 932 lacks
+#include <vector>
+
+#include "text/SjisText.h"
+
+namespace tokiwake::test {
+
+using Milliseconds = std::chrono::milliseconds;
+
+// Code page 932 bytes as UTF-8, for failure messages that a person reads.
+std::string ForLog(std::string_view cp932);
+
+// ---- Message boxes
+// -------------------------------------------------------------------------------
+
+// What a box showed, as code page 932 bytes.
+struct SeenBox {
+  Text caption;
+  Text text;                  // its visible static texts, joined by LF when there are several
+  std::vector<Text> buttons;  // its visible push buttons in dialog order, "&" and all
+  Text pressed;               // the caption of the button that was pressed
+};
+
+// A button chosen by control id (IDOK, IDCANCEL, IDYES, IDNO: the same in every language) or by
+// caption, compared without its access key: "はい" chooses "はい(&Y)", "Yes" chooses "&Yes".
+struct Button {
+  int id = 0;
+  Text caption;
+};
+Button ButtonId(int id);
+Button ButtonCaption(Text caption);
+
+struct WatchOptions {
+  DWORD processId = 0;           // whose boxes; 0 is this process
+  Milliseconds timeout{10'000};  // how long to wait for each box
+};
+
+// Answers the next boxes of a process, one per button given, in turn. Start it before the action
+// that opens them: on its own thread it waits for a visible dialog (class #32770), reads it,
+// presses the button with BM_CLICK and waits until the box has gone before looking for the next.
+class MessageBoxAnswerer {
+ public:
+  explicit MessageBoxAnswerer(Button press, WatchOptions options = {});
+  explicit MessageBoxAnswerer(std::vector<Button> pressInTurn, WatchOptions options = {});
+  ~MessageBoxAnswerer();  // a box that never came is a failure here too, unless already waited for
+  MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+  MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+
+  // Waits until every box is answered or one did not come in time. A missing box, or a box
+  // without the chosen button (it is then closed with Cancel, No or its last button), adds a test
+  // failure that says what was seen.
+  std::vector<SeenBox> WaitAll();
+  // The first box, or an empty SeenBox after the failure when none came.
+  SeenBox Wait();
+
+ private:
+  struct State;
+  std::shared_ptr<State> state_;
+  std::thread thread_;
+  bool waited_ = false;
+};
+
+// For as long as it lives, closes every box that the process shows (with Cancel, No or its last
+// button, so that nothing goes ahead) and, at its end, adds a test failure naming each. For another
+// process, keep it alive until the action has had time to show its box.
+class NoMessageBox {
+ public:
+  explicit NoMessageBox(DWORD processId = 0);
+  ~NoMessageBox();
+  NoMessageBox(const NoMessageBox&) = delete;
+  NoMessageBox& operator=(const NoMessageBox&) = delete;
+
+ private:
+  struct State;
+  std::shared_ptr<State> state_;
+  std::thread thread_;
+};
+
+// ---- Driving windows
+// ----------------------------------------------------------------------------- A window of this
+// thread gets its message sent: the handler has run when the call returns. A window of another
+// thread or process gets it posted (WM_SETTEXT and WM_GETTEXT are always sent), so a long handler
+// there does not block the test: wait for its effect with WaitUntil.
+
+// Types the characters as WM_CHAR, one message per UTF-16 unit of each code page 932 character (a
+// double-byte character arrives as one WM_CHAR, as in a Unicode window). Control characters such as
+// "\b" (backspace) and "\r" (Enter) go as they are.
+void TypeChars(HWND window, std::string_view cp932);
+// WM_KEYDOWN and WM_KEYUP of one virtual key (VK_RETURN, VK_DELETE...).
+void PressKey(HWND window, UINT virtualKey);
+// Gives the keyboard focus to the window (attaching to its thread's input when it is another's).
+void FocusOn(HWND window);
+void ClickButton(HWND button);                      // BM_CLICK
+void ChooseMenuItem(HWND window, UINT commandId);   // WM_COMMAND from a menu
+void SetText(HWND window, std::string_view cp932);  // WM_SETTEXT
+Text GetText(HWND window);                          // WM_GETTEXT, as code page 932 bytes
+// The child with this control id, at any depth; null when there is none.
+HWND FindChild(HWND parent, int controlId);
+
+// Handles the messages waiting for this thread's windows.
+void PumpMessages();
+// Pumps messages until the condition holds; false when the timeout passed first.
+bool WaitUntil(const std::function<bool()>& condition, Milliseconds timeout = Milliseconds(10'000));
+
+// Holds a key or mouse button down through SendInput, so that GetAsyncKeyState sees it, and lets
+// it go at the end of the scope. VK_LBUTTON, VK_RBUTTON and VK_MBUTTON press at the cursor.
+class HeldKey {
+ public:
+  explicit HeldKey(WORD virtualKey);
+  ~HeldKey();
+  HeldKey(const HeldKey&) = delete;
+  HeldKey& operator=(const HeldKey&) = delete;
+
+ private:
+  WORD key_;
+};
+
+// ---- Files
+// ---------------------------------------------------------------------------------------
+
+// A new, empty folder under the temporary folder, removed with all it holds (read-only and hidden
+// files too) at the end of the scope. The hint becomes part of its name and may be Japanese.
+class TempFolder {
+ public:
+  explicit TempFolder(std::string_view hint = "");
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const Text& Path() const { return path_; }  // without a trailing "\"
+  Text operator/(std::string_view name) const { return path_ + "\\" + Text(name); }
+
+ private:
+  Text path_;
+};
+
+// Each adds a test failure when the file system refuses.
+void WriteBytes(const Text& path, std::string_view bytes);
+void MakeFolder(const Text& path);
+void SetAttributes(const Text& path, DWORD attributes);
+// Sets the last-write time, given as local time.
+void SetLocalWriteTime(const Text& path, const SYSTEMTIME& local);
+// Removes a file or a folder tree, whatever its attributes.
+void RemoveAll(const Text& path);
+
+// The file's bytes; nullopt when it cannot be opened.
+std::optional<Text> ReadBytes(const Text& path);
+bool PathExists(const Text& path);
+DWORD Attributes(const Text& path);  // INVALID_FILE_ATTRIBUTES when missing
+// The names in a folder, sorted by bytes, without "." and "..".
+std::vector<Text> ListFolder(const Text& folder);
+
+// Holds a file open with no sharing, so that nobody else can open, replace or remove it.
+class LockedFile {
+ public:
+  explicit LockedFile(const Text& path);
+  ~LockedFile();
+  LockedFile(const LockedFile&) = delete;
+  LockedFile& operator=(const LockedFile&) = delete;
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace tokiwake::test

@@ -1,0 +1,127 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <exception>
+#include <string>
+
+#include "settings/SettingsText.h"
+#include "settings/WholeFile.h"
+#include "text/Cp932.h"
+
+namespace tokiwake {
+
+namespace {
+
+// ReadFile and WriteFile take 32-bit counts; large files go through in pieces of this size.
+constexpr size_t kChunk = size_t{1} << 24;
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  ~FileHandle() { Close(); }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+
+  explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+
+  // A failed close is a failed read or write too, so callers that care look at the result.
+  bool Close() {
+    if (handle_ == INVALID_HANDLE_VALUE) return true;
+    const bool closed = CloseHandle(handle_) != FALSE;
+    handle_ = INVALID_HANDLE_VALUE;
+    return closed;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+bool FileExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  // A file that is there but may not even be looked at counts as present: reading it must then
+  // fail loudly instead of passing for a missing file.
+  const DWORD error = GetLastError();
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+}
+
+void ShowFileError() {
+  const std::wstring text =
+      ToWide("Can't perform one of the following file operations: Open, Seek, Read, Close.");
+  const std::wstring caption = ToWide("File Error");
+  MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OKCANCEL);
+}
+
+std::optional<Text> ReadContents(const std::wstring& path) {
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
+  Text bytes;
+  try {
+    bytes.resize(static_cast<size_t>(size.QuadPart));
+  } catch (const std::exception&) {
+    return std::nullopt;  // larger than this process can hold
+  }
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD wanted = static_cast<DWORD>(std::min(kChunk, bytes.size() - done));
+    DWORD got = 0;
+    if (!ReadFile(file.get(), bytes.data() + done, wanted, &got, nullptr)) return std::nullopt;
+    if (got == 0) break;  // the file became shorter after it was sized
+    done += got;
+  }
+  if (!file.Close()) return std::nullopt;
+  bytes.resize(BeforeNul(std::string_view(bytes.data(), done)).size());
+  return bytes;
+}
+
+bool WriteAll(HANDLE file, std::string_view text) {
+  while (!text.empty()) {
+    const DWORD wanted = static_cast<DWORD>(std::min(kChunk, text.size()));
+    DWORD written = 0;
+    if (!WriteFile(file, text.data(), wanted, &written, nullptr) || written == 0) return false;
+    text.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<Text> ReadExistingFile(const Text& path) {
+  const std::wstring widePath = ToWide(path);
+  if (!FileExists(widePath)) return std::nullopt;
+  std::optional<Text> contents = ReadContents(widePath);
+  if (!contents) {
+    ShowFileError();
+    return Text();
+  }
+  return contents;
+}
+
+Text ReadWholeFile(const Text& path) { return ReadExistingFile(path).value_or(Text()); }
+
+void WriteWholeFile(std::string_view text, const Text& path) {
+  if (path.empty()) return;
+  const std::wstring target = ToWide(path);
+  // Windows refuses to replace a read-only file but Wine does not; a user who made the file
+  // read-only asked for it to stay, so both keep it.
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return;
+  // A fixed name beside the target: same volume, so the final move is a rename, and a leftover
+  // from a crash is simply overwritten next time instead of piling up.
+  const std::wstring temporary = ToWide(path + kWriteSuffix);
+  FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return;
+  const bool written = WriteAll(file.get(), text) && FlushFileBuffers(file.get());
+  if (!file.Close() || !written ||
+      !MoveFileExW(temporary.c_str(), target.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(temporary.c_str());
+  }
+}
+
+}  // namespace tokiwake

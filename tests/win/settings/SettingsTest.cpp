@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "harness/Harness.h"
+#include "settings/Settings.h"
+#include "settings/WholeFile.h"
+
+namespace tokiwake {
+namespace {
+
+using namespace test;
+using namespace std::string_literals;
+using Items = std::vector<Text>;
+
+const Items kDefaultList{"*.jpg", "*.jpeg", "*.gif", "*.bmp"};
+
+class SettingsFile : public testing::Test {
+ protected:
+  TempFolder folder_{"ソ表"};  // a program folder whose name holds trail bytes 0x5C
+  const Text path_ = folder_ / kListFileName;
+};
+
+TEST_F(SettingsFile, MissingFileLeavesTheListAsItIs) {
+  NoMessageBox quiet;
+  EXPECT_EQ(LoadSettings(path_), std::nullopt);
+}
+
+TEST_F(SettingsFile, LoadsTheItemsOfEveryCompleteLine) {
+  NoMessageBox quiet;
+  const std::pair<Text, Items> cases[] = {
+      {"*.jpg\r\n*.jpeg\r\n*.gif\r\n*.bmp\r\n", kDefaultList},
+      {"*.jpg\r\n*.png", {"*.jpg"}},
+      {"*.jpg\r\n\r\n*.gif\r\n", {"*.jpg", "", "*.gif"}},
+      {"", {}},  // an existing empty file empties the list
+      {"\0*.jpg\r\n"s, {}},
+      {"*.ソ\r\n*.表\r\n", {"*.ソ", "*.表"}},
+  };
+  for (const auto& [bytes, items] : cases) {
+    WriteBytes(path_, bytes);
+    EXPECT_EQ(LoadSettings(path_), items) << ForLog(bytes);
+  }
+}
+
+TEST_F(SettingsFile, AnUnreadableFileShowsTheBoxAndEmptiesTheList) {
+  WriteBytes(path_, "*.jpg\r\n");
+  LockedFile lock(path_);
+  MessageBoxAnswerer answerer(ButtonId(IDOK));
+  EXPECT_EQ(LoadSettings(path_), Items{});
+  EXPECT_EQ(answerer.Wait().caption, "File Error");
+}
+
+TEST_F(SettingsFile, SavesEveryItemWithCrLfAndLoadsThemBack) {
+  NoMessageBox quiet;
+  SaveSettings(path_, kDefaultList);
+  const std::optional<Text> bytes = ReadBytes(path_);
+  EXPECT_EQ(bytes, "*.jpg\r\n*.jpeg\r\n*.gif\r\n*.bmp\r\n");
+  EXPECT_EQ(bytes.value_or("").size(), 29u);
+  EXPECT_EQ(LoadSettings(path_), kDefaultList);
+
+  SaveSettings(path_, {"", "*.表"});
+  EXPECT_EQ(LoadSettings(path_), (Items{"", "*.表"}));
+  SaveSettings(path_, {});
+  EXPECT_EQ(ReadBytes(path_), "");
+}
+
+TEST_F(SettingsFile, AnEmptyPathWritesNothing) {
+  NoMessageBox quiet;
+  SaveSettings("", kDefaultList);
+  EXPECT_EQ(ListFolder(folder_.Path()), Items{});
+}
+
+TEST_F(SettingsFile, AProgramFolderThatCannotBeWrittenLosesNothing) {
+  SaveSettings(path_, kDefaultList);
+  // The new file cannot be made. A read-only folder stops nobody under Wine as root, but a folder
+  // that holds the name the new file would take stops everyone.
+  MakeFolder(path_ + kWriteSuffix);
+  NoMessageBox quiet;
+  SaveSettings(path_, {"*.png"});
+  EXPECT_EQ(LoadSettings(path_), kDefaultList);
+}
+
+TEST_F(SettingsFile, ALargeFileLoadsWhole) {
+  const Text line = Text(98, 'x') + "\r\n";
+  Text bytes;
+  bytes.reserve(line.size() * 300'000 + 5);
+  for (int i = 0; i < 300'000; ++i) bytes += line;
+  bytes += "*.jpg";  // no line end: dropped
+  WriteBytes(path_, bytes);
+  const std::optional<Items> items = LoadSettings(path_);
+  ASSERT_TRUE(items.has_value());
+  EXPECT_EQ(items->size(), 300'000u);
+  EXPECT_EQ(items->back(), Text(98, 'x'));
+}
+
+}  // namespace
+}  // namespace tokiwake

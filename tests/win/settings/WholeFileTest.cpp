@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "harness/Harness.h"
+#include "settings/WholeFile.h"
+
+namespace tokiwake {
+namespace {
+
+using namespace test;
+using namespace std::string_literals;
+
+constexpr char kFileErrorText[] =
+    "Can't perform one of the following file operations: Open, Seek, Read, Close.";
+
+TEST(ReadWholeFile, GivesTheBytesUpToTheFirstNul) {
+  TempFolder folder("ソ表");
+  const Text path = folder / "リネームフォーマット.dat";
+  NoMessageBox quiet;
+  WriteBytes(path, "yyyy年mm月\r\nソ表\\\r\n");
+  EXPECT_EQ(ReadWholeFile(path), "yyyy年mm月\r\nソ表\\\r\n");
+  WriteBytes(path, "ab\0cd\r\n"s);
+  EXPECT_EQ(ReadWholeFile(path), "ab");
+  WriteBytes(path, "\0abc"s);
+  EXPECT_EQ(ReadWholeFile(path), "");
+  WriteBytes(path, "");
+  EXPECT_EQ(ReadWholeFile(path), "");
+}
+
+TEST(ReadWholeFile, MissingFileGivesNothingAndNoMessage) {
+  TempFolder folder;
+  NoMessageBox quiet;
+  EXPECT_EQ(ReadWholeFile(folder / "dCamFlist.dat"), "");
+  EXPECT_EQ(ReadExistingFile(folder / "dCamFlist.dat"), std::nullopt);
+  EXPECT_EQ(ReadWholeFile(folder / "no folder\\dCamFlist.dat"), "");
+  MakeFolder(folder / "dCamFlist.dat");  // a folder by that name is no file either
+  EXPECT_EQ(ReadExistingFile(folder / "dCamFlist.dat"), std::nullopt);
+  EXPECT_EQ(ReadExistingFile(""), std::nullopt);
+}
+
+TEST(ReadWholeFile, AFileThatCannotBeOpenedShowsTheFileErrorBox) {
+  TempFolder folder;
+  const Text path = folder / "リネームフォーマット.dat";
+  WriteBytes(path, "yyyy\r\n");
+  LockedFile lock(path);
+  for (int button : {IDOK, IDCANCEL}) {  // either button only closes the box
+    MessageBoxAnswerer answerer(ButtonId(button));
+    EXPECT_EQ(ReadExistingFile(path), "");
+    const SeenBox box = answerer.Wait();
+    EXPECT_EQ(box.caption, "File Error");
+    EXPECT_EQ(box.text, kFileErrorText);
+    EXPECT_EQ(box.buttons.size(), 2u);
+  }
+}
+
+TEST(WriteWholeFile, LeavesExactlyTheTextAndNothingBeside) {
+  TempFolder folder("ソ表");
+  const Text path = folder / "リネームフォーマット.dat";
+  NoMessageBox quiet;
+  WriteWholeFile("yyyy.mm.dd-cnt2", path);
+  EXPECT_EQ(ReadBytes(path), "yyyy.mm.dd-cnt2");
+  WriteWholeFile("yy表", path);  // shorter than before: no old tail may remain
+  EXPECT_EQ(ReadBytes(path), "yy表");
+  WriteWholeFile("", path);
+  EXPECT_EQ(ReadBytes(path), "");
+  EXPECT_EQ(ListFolder(folder.Path()), std::vector<Text>{"リネームフォーマット.dat"});
+}
+
+TEST(WriteWholeFile, ReplacesAHiddenFileWithAPlainOne) {
+  TempFolder folder;
+  const Text path = folder / "dCamFlist.dat";
+  WriteBytes(path, "old");
+  SetAttributes(path, FILE_ATTRIBUTE_HIDDEN);
+  WriteWholeFile("new", path);
+  EXPECT_EQ(ReadBytes(path), "new");
+  EXPECT_EQ(Attributes(path) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY), 0u);
+}
+
+TEST(WriteWholeFile, AFailureKeepsThePreviousFileAndSaysNothing) {
+  TempFolder folder;
+  const Text path = folder / "リネームフォーマット.dat";
+  WriteBytes(path, "yyyy-mm-dd");
+  NoMessageBox quiet;
+  {
+    LockedFile lock(path);  // in use elsewhere: it cannot be replaced
+    WriteWholeFile("new pattern", path);
+  }
+  EXPECT_EQ(ReadBytes(path), "yyyy-mm-dd");
+
+  SetAttributes(path, FILE_ATTRIBUTE_READONLY);
+  WriteWholeFile("new pattern", path);
+  EXPECT_EQ(ReadBytes(path), "yyyy-mm-dd");
+  SetAttributes(path, FILE_ATTRIBUTE_NORMAL);
+
+  WriteWholeFile("new pattern", folder / "no folder\\x.dat");
+  EXPECT_EQ(ListFolder(folder.Path()), std::vector<Text>{"リネームフォーマット.dat"});
+}
+
+TEST(WholeFile, TensOfMegabytesGoThroughWhole) {
+  TempFolder folder;
+  const Text path = folder / "dCamFlist.dat";
+  Text big(40u << 20, '\0');
+  for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>('A' + i % 26);
+  big[big.size() - 3] = '\r';
+  WriteWholeFile(big, path);
+  EXPECT_EQ(Attributes(path) != INVALID_FILE_ATTRIBUTES, true);
+  const Text read = ReadWholeFile(path);
+  EXPECT_EQ(read.size(), big.size());
+  EXPECT_TRUE(read == big);  // not EXPECT_EQ: a mismatch would print 40 MB
+
+  big[30u << 20] = '\0';
+  WriteBytes(path, big);
+  EXPECT_EQ(ReadWholeFile(path).size(), 30u << 20);
+}
+
+}  // namespace
+}  // namespace tokiwake
