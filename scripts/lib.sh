@@ -1,7 +1,8 @@
 # Shared by the scripts: paths, the Wine prefix, and a display.
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
-export WINEPREFIX="$BUILD/wineprefix"
+# TOKIWAKE_WINEPREFIX lets two checkouts or two people on one machine keep their Wine apart.
+export WINEPREFIX="${TOKIWAKE_WINEPREFIX:-$BUILD/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
@@ -29,26 +30,39 @@ make_wine_prefix() {
 
 winepath_of() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
 
-# Starts Xvfb when there is no display; sets STARTED_XVFB so that the caller can stop it.
+# Starts Xvfb when there is no display; sets STARTED_XVFB so that the caller can stop it. Xvfb picks
+# a free display number itself (-displayfd), so that runs side by side never race for one.
 STARTED_XVFB=""
 ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
-  local n
-  for n in 91 92 93 94 95 96 97 98; do
-    [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    STARTED_XVFB=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  local numberFile number=""
+  numberFile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
+  STARTED_XVFB=$!
+  for _ in $(seq 100); do
+    number=$(tr -dc 0-9 <"$numberFile")
+    [ -n "$number" ] && break
+    kill -0 "$STARTED_XVFB" 2>/dev/null || break
+    sleep 0.1
   done
+  rm -f "$numberFile"
+  if [ -n "$number" ]; then
+    export DISPLAY=":$number"
+    xdpyinfo >/dev/null 2>&1 && return 0
+  fi
+  kill "$STARTED_XVFB" 2>/dev/null || true
+  STARTED_XVFB=""
   echo "could not start Xvfb" >&2
   return 1
 }
 
+# Stops the Xvfb that ensure_display started. Wine's own background processes end a few seconds
+# after the last program; they are given that time, then stopped, so none is left on a dead display.
 stop_started() {
   if [ -n "$STARTED_XVFB" ]; then
-    wineserver -k 2>/dev/null || true
+    timeout 20 wineserver -w 2>/dev/null || wineserver -k 2>/dev/null || true
     kill "$STARTED_XVFB" 2>/dev/null || true
+    STARTED_XVFB=""
   fi
 }
 
