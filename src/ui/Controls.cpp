@@ -54,6 +54,20 @@ SIZE CaptionSize(HWND parent, HFONT font, const char* caption) {
 
 constexpr int kComboDropRows = 8;
 
+// The closed box is exactly as tall as the layout says; the field's item height decides it, and
+// the box may add a border of its own choosing, so measure and correct.
+void FitClosedComboHeight(HWND combo, int height) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    RECT rc{};
+    GetWindowRect(combo, &rc);
+    const int error = height - (rc.bottom - rc.top);
+    if (error == 0) return;
+    const auto field = static_cast<int>(
+        SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + error);
+  }
+}
+
 }  // namespace
 
 HFONT CreateUiFont(int points) {
@@ -109,12 +123,7 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs) {
     }
     if (spec.kind == ControlKind::Combo) {
       SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, spec.itemHeight);
-      // The closed box is exactly as tall as the layout says.
-      RECT rc{};
-      GetWindowRect(hwnd, &rc);
-      const int field = static_cast<int>(SendMessageW(hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-      SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                   field + spec.height - (rc.bottom - rc.top));
+      FitClosedComboHeight(hwnd, spec.height);
     }
     entries_.emplace(spec.id, Entry{&spec, hwnd, spec.textColour, CLR_INVALID, OwnedBrush{}});
   }

@@ -52,20 +52,20 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   }
   auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
   // An exception raised by a handler is shown and the program goes on with the next message.
+  LRESULT result = 0;
   try {
-    return self->HandleMessage(message, wParam, lParam);
+    result = self->HandleMessage(message, wParam, lParam);
   } catch (const std::exception& error) {
     ShowErrorBox(hwnd, error.what());
   } catch (...) {
     ShowErrorBox(hwnd, "");
   }
-  return 0;
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+  }
+  return result;
 }
 
 void ShowErrorBox(HWND owner, const char* message) {

@@ -184,8 +184,9 @@ void Tconv::OnPresetChosen() {
   std::wstring item(static_cast<size_t>(length) + 1, L'\0');
   SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data()));
   item.resize(static_cast<size_t>(length));
-  // The field shows the chosen item only after this notification; the pattern follows the item.
-  SetText(ids::txt_TimeReName, Narrow(item));
+  // The field may show the chosen item only after this notification; the pattern follows the item.
+  controls_.SetText(ids::txt_TimeReName, Narrow(item));
+  txt_TimeReNameChange();
 }
 
 void Tconv::FormCreate() {
