@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
+#include <tuple>
 
 #include "harness/Harness.h"
 #include "text/Cp932.h"
@@ -218,6 +219,18 @@ TEST(TempFolder, HoldsJapaneseNamesAndLeavesNothingBehind) {
       EXPECT_EQ(ReadBytes(folder / "ソ\\a.jpg"), std::nullopt);
     }
     EXPECT_EQ(ReadBytes(folder / "ソ\\a.jpg"), "");
+
+    const SYSTEMTIME local{2010, 5, 0, 23, 9, 3, 8, 0};
+    SetLocalWriteTime(folder / "ソ\\a.jpg", local);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExW(ToWide(folder / "ソ\\a.jpg").c_str(), GetFileExInfoStandard, &data);
+    FILETIME localTime{};
+    SYSTEMTIME seen{};
+    FileTimeToLocalFileTime(&data.ftLastWriteTime, &localTime);
+    FileTimeToSystemTime(&localTime, &seen);
+    EXPECT_EQ(
+        std::tuple(seen.wYear, seen.wMonth, seen.wDay, seen.wHour, seen.wMinute, seen.wSecond),
+        std::tuple(2010, 5, 23, 9, 3, 8));
   }
   EXPECT_FALSE(PathExists(path));
 }
