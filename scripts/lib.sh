@@ -35,20 +35,24 @@ winepath_of() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
 STARTED_XVFB=""
 ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
-  # Xvfb picks a free display number itself and writes it to the descriptor it is given.
-  local numberFile
+  local numberFile number=""
   numberFile=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
   STARTED_XVFB=$!
+  # The number is written once the server accepts connections; a server that died writes nothing.
   for _ in $(seq 100); do
-    if [ -s "$numberFile" ]; then
-      export DISPLAY=":$(head -n1 "$numberFile")"
-      rm -f "$numberFile"
-      xdpyinfo >/dev/null 2>&1 && return 0
-    fi
+    number=$(tr -dc 0-9 <"$numberFile")
+    [ -n "$number" ] && break
+    kill -0 "$STARTED_XVFB" 2>/dev/null || break
     sleep 0.1
   done
   rm -f "$numberFile"
+  if [ -n "$number" ]; then
+    export DISPLAY=":$number"
+    xdpyinfo >/dev/null 2>&1 && return 0
+  fi
+  kill "$STARTED_XVFB" 2>/dev/null || true
+  STARTED_XVFB=""
   echo "could not start Xvfb" >&2
   return 1
 }
