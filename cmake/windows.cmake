@@ -1,5 +1,5 @@
 # Windows tree: tokiwake.exe and the Windows test programs, cross-compiled and linked statically.
-set(TOKIWAKE_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid shlwapi)
+set(TOKIWAKE_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid shlwapi imm32 psapi)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 if(NOT MSVC)
   add_link_options(-static -static-libgcc -static-libstdc++)

@@ -1,6 +1,7 @@
 // The main window's construction, message dispatch and life cycle.
 #include "ui/convert.h"
 
+#include <imm.h>
 #include <shellapi.h>
 
 #include <bit>
@@ -52,6 +53,8 @@ bool Tconv::Create() {
   for (const char* preset : PresetPatterns()) {
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(preset).c_str()));
   }
+  // Patterns are typed in ASCII: the input method stays off while the pattern box has the focus.
+  ImmAssociateContext(FindWindowExW(combo, nullptr, L"Edit", nullptr), nullptr);
   for (const char* mask : DefaultMasks()) AddCheckItem(Control(ids::lstASCII), mask, false);
   FolderEdits = {Control(ids::txt_Directory0), Control(ids::txt_Directory1)};
   AttachEditHooks();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <imm.h>
+
 #include <bit>
 
 #include "harness/Harness.h"
@@ -95,6 +97,8 @@ TEST_F(MainWindowTest, ListPresetsMenusAndFontsAreThere) {
                            "'yy年mm月dd日 hh時mn分ss秒", "yyyy.mm.dd hh.mn.ss",
                            "yyyy.mm.dd-hh.mn.ss-cnt2"};
   ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 8);
+  HWND patternField = FindWindowExW(combo, nullptr, L"Edit", nullptr);
+  EXPECT_EQ(ImmGetContext(patternField), nullptr);  // no input method in the pattern box
   for (int i = 0; i < 8; ++i) {
     wchar_t buffer[64] = {};
     SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buffer));
