@@ -50,8 +50,12 @@ bool Tconv::ConfirmYesNo(const Text& question) {
   return AskYesNo(Handle(), question, kConfirmCaption);
 }
 
+// The run's command line begins with a blank, which leaves the program's own name empty. Windows'
+// start-up code then takes all that follows as the arguments, but a Notepad that reads its command
+// line itself (Wine's does) takes the first word for its own name and opens nothing. With the
+// quoted program path in front every reader finds the same arguments.
 void Tconv::LaunchProgram(const Text& programPath, const Text& commandLine) {
-  StartProgram(programPath, commandLine);
+  StartProgram(programPath, "\"" + programPath + "\"" + commandLine);
 }
 
 void Tconv::CloseAfterRun() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
