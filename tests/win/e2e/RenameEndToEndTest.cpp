@@ -1,0 +1,145 @@
+// The real tokiwake.exe, started from a program folder of its own with a photo folder as its
+// argument and driven from this process as a user would drive it. Run in a Japanese and in an
+// English locale: the files it leaves must be the same bytes in both.
+#include <gtest/gtest.h>
+
+#include "e2e/ProgramUnderTest.h"
+#include "harness/Harness.h"
+#include "text/Cp932.h"
+#include "ui/ControlIds.h"
+#include "ui/NotepadWindows.h"
+
+namespace tokiwake::test {
+namespace {
+
+constexpr char kPattern[] = "yyyy-mm-dd hh.mn.ss";
+
+void Photo(const Text& path, SYSTEMTIME local) {
+  WriteBytes(path, "\xFF\xD8\xFF\xE0 camera bytes");
+  SetLocalWriteTime(path, local);
+}
+
+struct WindowSearch {
+  DWORD processId;
+  HWND found;
+};
+
+HWND MainWindowOf(DWORD processId) {
+  WindowSearch search{processId, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM parameter) -> BOOL {
+        auto* search = reinterpret_cast<WindowSearch*>(parameter);
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        if (processId != search->processId || lstrcmpW(name, L"Tconv") != 0 ||
+            !IsWindowVisible(window)) {
+          return TRUE;
+        }
+        search->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The started program; ended by force only when a test left it running.
+class RunningProgram {
+ public:
+  RunningProgram(const Text& program, const Text& folder) {
+    std::wstring commandLine = L"\"" + ToWide(program) + L"\" \"" + ToWide(folder) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    started_ = CreateProcessW(ToWide(program).c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                              0, nullptr, nullptr, &startup, &info_) != FALSE;
+  }
+  ~RunningProgram() {
+    if (!started_) return;
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+      ADD_FAILURE() << "the program was still running at the end of the test";
+      TerminateProcess(info_.hProcess, 1);
+      WaitForSingleObject(info_.hProcess, 10'000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+  }
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+
+  bool Started() const { return started_; }
+  DWORD Id() const { return info_.dwProcessId; }
+  // The exit code, or nothing when it did not end in time.
+  std::optional<DWORD> WaitForExit(Milliseconds timeout) const {
+    if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+      return std::nullopt;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+  }
+
+ private:
+  bool started_ = false;
+  PROCESS_INFORMATION info_{};
+};
+
+TEST(RenameEndToEnd, RenamesTheFolderGivenOnTheCommandLineAndShowsTheListInNotepad) {
+  TempFolder programFolder("プログラム フォルダー");
+  const Text program = programFolder / "tokiwake.exe";
+  ASSERT_TRUE(CopyFileW(ToWide(ProgramUnderTest()).c_str(), ToWide(program).c_str(), TRUE))
+      << ForLog(ProgramUnderTest());
+  TempFolder photos("写真 ソ表");
+  MakeFolder(photos / "sub");
+  Photo(photos / "a.jpg", {2010, 5, 0, 23, 10, 20, 30, 0});
+  Photo(photos / "sub\\b.jpg", {2010, 5, 0, 24, 11, 22, 34, 0});
+  Photo(photos / "メモ.txt", {2010, 5, 0, 25, 0, 0, 0, 0});
+
+  RunningProgram tokiwake(program, photos.Path());
+  ASSERT_TRUE(tokiwake.Started()) << "error " << GetLastError();
+  HWND main = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (main = MainWindowOf(tokiwake.Id())) != nullptr; }));
+  EXPECT_EQ(GetText(GetDlgItem(main, ids::txt_Directory0)), photos.Path());
+
+  HWND patternField =
+      FindWindowExW(GetDlgItem(main, ids::txt_TimeReName), nullptr, L"Edit", nullptr);
+  ASSERT_NE(patternField, nullptr);
+  SetText(patternField, "");
+  TypeChars(patternField, kPattern);
+  ASSERT_TRUE(WaitUntil([&] { return GetText(patternField) == kPattern; }));
+
+  {
+    MessageBoxAnswerer answer(ButtonCaption("はい(&Y)"), {tokiwake.Id()});
+    ClickButton(GetDlgItem(main, ids::cmd_START));
+    const SeenBox question = answer.Wait();
+    EXPECT_EQ(question.caption, "確認");
+    EXPECT_EQ(question.text, "変換するフォルダーの\nバックアップは取ってありますか？");
+  }
+  NoMessageBox noOtherBox(tokiwake.Id());
+  EXPECT_TRUE(WaitUntil([] { return !NotepadWindowsShowing("FolderList.csv").empty(); },
+                        Milliseconds(30'000)))
+      << "no Notepad showed the list:" << VisibleWindows();
+  CloseNotepadsShowing("FolderList.csv");
+
+  const Text listPath = programFolder / "FolderList.csv";
+  EXPECT_EQ(ReadBytes(listPath), photos / "2010-05-23 10.20.30.jpg\r\n" + photos.Path() +
+                                     "\\sub\\2010-05-24 11.22.34.jpg\r\n");
+  EXPECT_EQ(Attributes(listPath) &
+                (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM),
+            static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+  EXPECT_EQ(ListFolder(photos.Path()),
+            (std::vector<Text>{"2010-05-23 10.20.30.jpg", "sub", "メモ.txt"}));
+  EXPECT_EQ(ListFolder(photos / "sub"), std::vector<Text>{"2010-05-24 11.22.34.jpg"});
+  EXPECT_EQ(GetText(GetDlgItem(main, ids::txt_Info)), "終了");
+
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(tokiwake.WaitForExit(Milliseconds(20'000)), std::optional<DWORD>(0));
+  EXPECT_EQ(ReadBytes(programFolder / "dCamFlist.dat"), "*.jpg\r\n*.jpeg\r\n*.gif\r\n*.bmp\r\n");
+  EXPECT_EQ(ReadBytes(programFolder / "リネームフォーマット.dat"), kPattern);
+  EXPECT_EQ(ListFolder(programFolder.Path()),
+            (std::vector<Text>{"FolderList.csv", "dCamFlist.dat", "tokiwake.exe",
+                               "リネームフォーマット.dat"}));
+}
+
+}  // namespace
+}  // namespace tokiwake::test
