@@ -1,0 +1,19 @@
+// A modal box that asks for one line of text, built from a template in memory so that the
+// program needs no dialog resource.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "text/Cp932.h"
+
+namespace tokiwake {
+
+// Caption `title`, the label `prompt` above an empty one-line edit of at most `maxChars`
+// characters, OK (also Enter) and Cancel (also Esc); centred on the owner. The typed text comes
+// back as code page 932 with a note of whether every character had a form there; nothing when
+// the user cancels.
+std::optional<Narrowed> AskForText(HWND owner, const Text& title, const Text& prompt, int maxChars);
+
+}  // namespace tokiwake

@@ -1,0 +1,46 @@
+// The extension list: adding and deleting masks, and the all-files box that overrides the list.
+#include "rename/ExtensionMask.h"
+#include "ui/CheckList.h"
+#include "ui/Dialogs.h"
+#include "ui/InputBox.h"
+#include "ui/convert.h"
+
+namespace tokiwake {
+
+namespace {
+
+constexpr char kAddTitle[] = "ファイルの拡張子を入れて下さい";
+constexpr char kAddPrompt[] = "拡張子名";
+constexpr int kMaxExtensionChars = 255;
+
+}  // namespace
+
+void Tconv::cmd_ADDClick() {
+  const std::optional<Narrowed> typed =
+      AskForText(Handle(), kAddTitle, kAddPrompt, kMaxExtensionChars);
+  if (!typed) return;
+  HWND list = Control(ids::lstASCII);
+  std::vector<Text> masks;
+  for (const CheckItem& item : CheckItems(list)) masks.push_back(item.text);
+  const MaskDecision decision = DecideNewMask(typed->text, typed->exact, masks);
+  if (decision.refusal == MaskRefusal::None) {
+    AddCheckItem(list, decision.mask, true);
+    return;
+  }
+  const Text message = RefusalMessage(decision.refusal);
+  if (!message.empty()) tokiwake::ShowMessage(Handle(), message);
+}
+
+void Tconv::cmd_DELClick() {
+  HWND list = Control(ids::lstASCII);
+  const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+  if (selected == LB_ERR) return;
+  SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
+}
+
+void Tconv::chkAllClick() {
+  // Disabling keeps the items and their ticks; the buttons stay live on purpose.
+  EnableWindow(Control(ids::lstASCII), AllFilesChecked() ? FALSE : TRUE);
+}
+
+}  // namespace tokiwake
