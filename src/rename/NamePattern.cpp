@@ -26,16 +26,6 @@ size_t CharLength(std::string_view text, size_t index) {
   return pair ? 2 : 1;
 }
 
-// A trail byte that happens to be a capital letter belongs to its character and must stay as it
-// is, or "cntア" would match "cntヂ".
-Text LowerSingleByteLetters(std::string_view text) {
-  Text result(text);
-  for (size_t i = 0; i < result.size(); i += CharLength(result, i)) {
-    if (result[i] >= 'A' && result[i] <= 'Z') result[i] = static_cast<char>(result[i] + 0x20);
-  }
-  return result;
-}
-
 // What follows the last separator; nothing when the text holds none.
 std::optional<Text> AfterLast(std::string_view separator, Text text) {
   std::optional<Text> rest;
@@ -201,8 +191,8 @@ Text ReplaceAllNoCase(PatternHost& host, std::string_view value, std::string_vie
 
 int32_t PosNoCase(std::string_view token, std::string_view text) {
   if (token.empty()) return 0;
-  const Text needle = LowerSingleByteLetters(token);
-  const Text haystack = LowerSingleByteLetters(text);
+  const Text needle = AsciiLower(token);
+  const Text haystack = AsciiLower(text);
   for (size_t i = 0; i < haystack.size(); i += CharLength(haystack, i)) {
     if (haystack.compare(i, needle.size(), needle) == 0) return static_cast<int32_t>(i + 1);
   }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "text/Paths.h"
+
 namespace tokiwake {
 
 namespace {
@@ -21,29 +23,6 @@ Text RenameFailureMessage(const Text& oldPath, const Text& newPath) {
   return PathPair(oldPath, newPath) + "変更できません！！" +
          "ドライブやフォルダーが書込み禁止になっていないか\n" +
          "また、書込み権があるか確認してください";
-}
-
-// A final 0x5C may be the trail byte of a character such as ソ; only a backslash of its own counts.
-bool EndsInBackslash(std::string_view text) {
-  bool last = false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    last = text[i] == '\\';
-    if (IsCp932LeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ++i;
-  }
-  return last;
-}
-
-// CharLower leaves double-byte characters alone; a trail byte in A-Z must not change.
-Text LowerSingleByteLetters(std::string_view text) {
-  Text result(text);
-  for (size_t i = 0; i < result.size(); ++i) {
-    if (IsCp932LeadByte(static_cast<unsigned char>(result[i]))) {
-      ++i;
-    } else if (result[i] >= 'A' && result[i] <= 'Z') {
-      result[i] = static_cast<char>(result[i] + 0x20);
-    }
-  }
-  return result;
 }
 
 Text Padded(int32_t value, size_t width) {
@@ -170,7 +149,7 @@ bool IsTargetFile(const WalkHost& host, std::string_view nameTail) {
   Text tail(nameTail);
   while (SjisPos("/", tail) > 0) SplitHead("/", tail);
   while (SjisPos(".", tail) > 0) SplitHead(".", tail);
-  const Text extension = "." + LowerSingleByteLetters(tail);
+  const Text extension = "." + AsciiLower(tail);
   const auto length = static_cast<int32_t>(extension.size());
   bool answer = false;
   for (const TargetListItem& item : host.TargetListItems()) {

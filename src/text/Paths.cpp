@@ -15,12 +15,13 @@ Text FolderPart(std::string_view path) {
   return Text(path.substr(0, end));
 }
 
+bool EndsInBackslash(std::string_view path) {
+  return !path.empty() && path.back() == '\\' && FolderPart(path).size() == path.size();
+}
+
 Text WithTrailingBackslash(std::string_view path) {
-  // The last character decides, not the last byte: ソ ends in the byte 0x5C.
   Text result(path);
-  if (result.empty() || FolderPart(result).size() != result.size() || result.back() != '\\') {
-    result += '\\';
-  }
+  if (!EndsInBackslash(result)) result += '\\';
   return result;
 }
 

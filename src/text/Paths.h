@@ -9,6 +9,9 @@ namespace tokiwake {
 // empty when there is none.
 Text FolderPart(std::string_view path);
 
+// True when the last character is a backslash of its own (ソ ends in the byte 0x5C too).
+bool EndsInBackslash(std::string_view path);
+
 // The text with "\" appended unless it already ends in one.
 Text WithTrailingBackslash(std::string_view path);
 

@@ -114,8 +114,12 @@ Text AsciiUpper(std::string_view text) {
 
 Text AsciiLower(std::string_view text) {
   Text result(text);
-  for (char& c : result) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 0x20);
+  for (size_t i = 0; i < result.size(); ++i) {
+    if (IsCp932LeadByte(static_cast<unsigned char>(result[i])) && i + 1 < result.size()) {
+      ++i;  // a trail byte in A-Z belongs to its character: ア must not become another one
+    } else if (result[i] >= 'A' && result[i] <= 'Z') {
+      result[i] = static_cast<char>(result[i] + 0x20);
+    }
   }
   return result;
 }

@@ -37,8 +37,9 @@ bool HasBadNameChar(std::string_view text);
 // The number of characters, a double-byte character counting one.
 int32_t CountChars(std::string_view text);
 
-// ASCII letters only; every other byte, trail bytes included, stays.
+// Every byte a-z, trail bytes included, as the case-blind search compares them.
 Text AsciiUpper(std::string_view text);
+// Single-byte letters A-Z only; double-byte characters stay whole.
 Text AsciiLower(std::string_view text);
 
 }  // namespace tokiwake

@@ -21,5 +21,13 @@ TEST(WithTrailingBackslash, AddsOnlyWhenMissing) {
   EXPECT_EQ(WithTrailingBackslash("C:\\ソ"), "C:\\ソ\\");
 }
 
+TEST(EndsInBackslash, OnlyABackslashOfItsOwnCounts) {
+  EXPECT_TRUE(EndsInBackslash("C:\\"));
+  EXPECT_TRUE(EndsInBackslash("C:\\表\\"));
+  EXPECT_FALSE(EndsInBackslash("C:\\表"));
+  EXPECT_FALSE(EndsInBackslash("C:"));
+  EXPECT_FALSE(EndsInBackslash(""));
+}
+
 }  // namespace
 }  // namespace tokiwake

@@ -85,5 +85,12 @@ TEST(CountChars, CountsADoubleByteCharacterOnce) {
   EXPECT_EQ(CountChars(""), 0);
 }
 
+TEST(AsciiCase, LowerKeepsDoubleByteCharactersWhileUpperFoldsEveryByte) {
+  EXPECT_EQ(AsciiLower("DSC.JPG"), "dsc.jpg");
+  EXPECT_EQ(AsciiLower("アA"), "アa");        // 0x83 0x41: the trail byte stays
+  EXPECT_EQ(AsciiLower("\x83"), "\x83");      // a lone lead byte at the end
+  EXPECT_EQ(AsciiUpper("\x83\x61"), "\x83\x41");  // the search folds trail bytes too
+}
+
 }  // namespace
 }  // namespace tokiwake
