@@ -42,8 +42,16 @@ bool DiskFileSystem::FileExists(const Text& path) { return tokiwake::FileExists(
 bool DiskFileSystem::FolderExists(const Text& path) { return tokiwake::FolderExists(path); }
 
 bool DiskFileSystem::RenameFile(const Text& from, const Text& to) {
-  // MoveFileW without MOVEFILE_REPLACE_EXISTING never replaces an existing file.
-  return MoveFileW(ToWide(from).c_str(), ToWide(to).c_str()) != FALSE;
+  const std::wstring source = ToWide(from);
+  const std::wstring target = ToWide(to);
+  // MoveFileW without MOVEFILE_REPLACE_EXISTING never replaces another file, but it does give a
+  // file its own name in other letter case. Where the disk ignores case that name is taken too:
+  // by the file itself.
+  if (CompareStringOrdinal(source.c_str(), -1, target.c_str(), -1, TRUE) == CSTR_EQUAL &&
+      GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    return false;
+  }
+  return MoveFileW(source.c_str(), target.c_str()) != FALSE;
 }
 
 void DiskFileSystem::RemoveFile(const Text& path) { DeleteFileW(ToWide(path).c_str()); }

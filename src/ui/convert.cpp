@@ -87,11 +87,6 @@ bool Tconv::IncludeOldName() const {
   return SendMessageW(Control(ids::chkMotoFile), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void Tconv::OnTokenReplacing() {
-  controls_.SetTextColour(ids::txt_Info, kRed);
-  controls_.RepaintNow(ids::txt_Info);
-}
-
 LRESULT Tconv::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:

@@ -15,6 +15,7 @@
 #include "ui/ControlIds.h"
 #include "ui/Controls.h"
 #include "ui/DiskFileSystem.h"
+#include "ui/RunBinding.h"
 #include "ui/Window.h"
 
 namespace tokiwake {
@@ -168,6 +169,7 @@ class Tconv : public Window, public RunHost {
 
   DiskFileSystem disk_;
   RenameRun run_{*this, disk_};
+  mutable RunBinding runBinding_;
 };
 
 }  // namespace tokiwake

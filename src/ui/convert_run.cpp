@@ -15,21 +15,44 @@ void Tconv::cmd_STARTClick() { run_.cmd_STARTClick(); }
 
 void Tconv::cmdAboteClick() { run_.cmdAboteClick(); }
 
-void Tconv::SetStatusText(const Text& text) { controls_.SetText(ids::txt_Info, text); }
-
-void Tconv::SetStatusColour(StatusColour colour) {
-  controls_.SetTextColour(ids::txt_Info, colour == StatusColour::kBlue ? kBlue : kBlack);
-  InvalidateRect(Control(ids::txt_Info), nullptr, TRUE);
+void Tconv::SetStatusText(const Text& text) {
+  if (controls_.SetText(ids::txt_Info, text)) runBinding_.statusShown = false;
 }
 
-void Tconv::RepaintStatus() { controls_.RepaintNow(ids::txt_Info); }
+// Every change of colour is followed by RepaintStatus, which shows it.
+void Tconv::SetStatusColour(StatusColour colour) {
+  const COLORREF wanted = colour == StatusColour::kBlue ? kBlue : kBlack;
+  if (InfoColour() == wanted) return;
+  controls_.SetTextColour(ids::txt_Info, wanted);
+  runBinding_.statusShown = false;
+}
+
+void Tconv::RepaintStatus() {
+  controls_.RepaintNow(ids::txt_Info);
+  runBinding_.statusShown = true;
+}
+
+// The pattern calls this for every token of every attempt. Once the line is red and painted as it
+// stands, another repaint would draw the same pixels, and under Wine each costs about as much as
+// a rename.
+void Tconv::OnTokenReplacing() {
+  if (runBinding_.statusShown && InfoColour() == kRed) return;
+  controls_.SetTextColour(ids::txt_Info, kRed);
+  RepaintStatus();
+}
 
 void Tconv::PumpMessages() { PumpPendingMessages(Handle()); }
 
 void Tconv::ShowMessage(const Text& text) { tokiwake::ShowMessage(Handle(), text); }
 
+// The walk reads the other folder field on every attempt and the extension list for every file;
+// they are read again only after a message that may have changed them.
 Text Tconv::FolderFieldText(int32_t index) const {
-  return GetText(index == 0 ? ids::txt_Directory0 : ids::txt_Directory1);
+  const int id = index == 0 ? ids::txt_Directory0 : ids::txt_Directory1;
+  if (runBinding_.folderFieldWatch[index].ChangedSinceLastAsked(Control(id))) {
+    runBinding_.folderFieldTexts[index] = GetText(id);
+  }
+  return runBinding_.folderFieldTexts[index];
 }
 
 bool Tconv::AllFilesChecked() const {
@@ -37,11 +60,14 @@ bool Tconv::AllFilesChecked() const {
 }
 
 std::vector<TargetListItem> Tconv::TargetListItems() const {
-  std::vector<TargetListItem> items;
-  for (CheckItem& item : CheckItems(Control(ids::lstASCII))) {
-    items.push_back({std::move(item.text), item.ticked});
+  HWND list = Control(ids::lstASCII);
+  if (runBinding_.targetListWatch.ChangedSinceLastAsked(list)) {
+    runBinding_.targetListItems.clear();
+    for (CheckItem& item : CheckItems(list)) {
+      runBinding_.targetListItems.push_back({std::move(item.text), item.ticked});
+    }
   }
-  return items;
+  return runBinding_.targetListItems;
 }
 
 void Tconv::SoundBeep() { SystemBeep(); }

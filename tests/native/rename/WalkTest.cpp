@@ -104,6 +104,20 @@ TEST_F(WalkTest, AFileAlreadyNamedSoOrDifferentOnlyInCaseMovesToTheNextFreeName)
             "E:\\h\\2010.05.23-02.jpg\r\n");
 }
 
+TEST_F(WalkTest, ANameMadeByAnotherProgramAfterTheListingIsAClashAndStaysUntouched) {
+  disk.AddFile("C:\\f\\a.jpg");
+  const Text taken = "C:\\f\\2010-05-23 10.20.30.jpg";
+  window.onPump = [&] {
+    if (window.statusText == "C:\\f\\a.jpg" && disk.Find(taken) == nullptr) {
+      disk.AddFile(taken).content = "another program's";
+    }
+  };
+  Walk("C:\\f");
+  EXPECT_TRUE(window.messages.empty());
+  EXPECT_EQ(window.folderListText, "C:\\f\\2010-05-23 10.20.30-1.jpg\r\n");
+  EXPECT_EQ(disk.Find(taken)->content, "another program's");
+}
+
 TEST_F(WalkTest, ANameTakenInTheOtherFolderTopLevelIsAClashButNotOneInItsSubfolders) {
   disk.AddFile("C:\\other\\2010-05-23 10.20.30.jpg");
   disk.AddFile("C:\\other\\sub\\2010-05-24 00.00.00.jpg");

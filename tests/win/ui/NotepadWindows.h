@@ -3,7 +3,10 @@
 #pragma once
 
 #include <windows.h>
+// windows.h first: tlhelp32.h needs its definitions.
+#include <tlhelp32.h>
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -62,6 +65,36 @@ inline std::vector<HWND> NotepadWindowsShowing(std::string_view fileName) {
 inline void CloseNotepadsShowing(std::string_view fileName) {
   for (HWND window : NotepadWindowsShowing(fileName)) PostMessageW(window, WM_CLOSE, 0, 0);
   WaitUntil([&] { return NotepadWindowsShowing(fileName).empty(); });
+}
+
+// Closes every Notepad window of a process that this process started, whatever file it shows, so
+// that a run whose Notepad opened nothing leaves no window behind either.
+inline void CloseNotepadsStartedHere() {
+  std::vector<DWORD> children;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return;
+  PROCESSENTRY32W process{};
+  process.dwSize = sizeof process;
+  for (BOOL more = Process32FirstW(snapshot, &process); more;
+       more = Process32NextW(snapshot, &process)) {
+    if (process.th32ParentProcessID == GetCurrentProcessId()) {
+      children.push_back(process.th32ProcessID);
+    }
+  }
+  CloseHandle(snapshot);
+  auto ours = [&] {
+    std::vector<HWND> windows;
+    for (HWND window : NotepadWindowsShowing("")) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window, &owner);
+      if (std::find(children.begin(), children.end(), owner) != children.end()) {
+        windows.push_back(window);
+      }
+    }
+    return windows;
+  };
+  for (HWND window : ours()) PostMessageW(window, WM_CLOSE, 0, 0);
+  WaitUntil([&] { return ours().empty(); });
 }
 
 // Waits for Notepad to show the file, then closes it; false when it never came.

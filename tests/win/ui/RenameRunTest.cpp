@@ -134,7 +134,7 @@ class RunBoxes {
 class RenameRunTest : public MainWindowTest {
  protected:
   void TearDown() override {
-    CloseNotepadsShowing(kListName);
+    CloseNotepadsStartedHere();
     MainWindowTest::TearDown();
   }
 
@@ -520,6 +520,34 @@ TEST_F(RenameRunTest, NoAndEscapeBothLeaveEverythingAsItWas) {
   }
   EXPECT_EQ(ListFolder(photos.Path()), std::vector<Text>{"a.jpg"});
   EXPECT_FALSE(PathExists(programFolder_ / kListName));
+}
+
+TEST_F(RenameRunTest, ChangesMadeWhileTheWalkWaitsTakeEffectForTheNextFile) {
+  TempFolder photos;
+  TempFolder other("other");
+  MakeFolder(photos / "sub");
+  Photo(photos / "locked.jpg", {2010, 6, 1, 0, 0, 0});
+  Photo(photos / "sub\\s.jpg", {2010, 7, 1, 0, 0, 0});
+  Photo(photos / "sub\\s.gif", {2010, 7, 2, 0, 0, 0});
+  Photo(other / "2010-07-02.gif", {2010, 7, 2, 0, 0, 0});
+  Start();
+  SetFolders(photos.Path());
+  UsePattern("yyyy-mm-dd");
+  std::vector<SeenBox> boxes;
+  {
+    LockedFile lock(photos / "locked.jpg");
+    boxes = Run({Ok([&] {
+      DWORD_PTR result = 0;
+      SendMessageTimeoutW(Control(ids::lstASCII), LB_SETITEMDATA, 0, 0, SMTO_NORMAL, 3000,
+                          &result);  // "*.jpg" unticked
+      SetText(Control(ids::txt_Directory1), other.Path());
+    })});
+  }
+  EXPECT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(ListFolder(photos / "sub"), (std::vector<Text>{"2010-07-02-1.gif", "s.jpg"}));
+  EXPECT_EQ(ListFile(), photos / "locked.jpg\r\n" + photos / "sub\\2010-07-02-1.gif\r\n" +
+                            other / "2010-07-02-1.gif\r\n");
+  ExpectListShownAndFinished();
 }
 
 // Folder 1 holds a locked file beside others and a subfolder; its box holds the run in place.
