@@ -43,7 +43,8 @@ LRESULT Tconv::OnFolderEditMessage(int index, HWND edit, UINT message, WPARAM wP
         return DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTMESSAGE;
       }
       break;
-    case WM_CHAR: {
+    case WM_CHAR:
+    case WM_IME_CHAR: {  // an input method hands over what it composed as WM_IME_CHAR
       char key = FirstCp932Byte(static_cast<wchar_t>(wParam));
       if (index == 0) {
         txt_Directory0_KeyPress(key);
@@ -68,9 +69,15 @@ LRESULT Tconv::OnFolderEditMessage(int index, HWND edit, UINT message, WPARAM wP
       return result;
     }
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
     case WM_MBUTTONDOWN:
-    case WM_RBUTTONDOWN: {
-      const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+    case WM_MBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: {
+      // The middle button is ours alone: Windows' edit ignores it, but Wine's pastes at the caret,
+      // which would run the change handlers on a text nobody meant.
+      const bool middle = message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
+      const LRESULT result = middle ? 0 : DefSubclassProc(edit, message, wParam, lParam);
       if (index == 0) {
         txt_Directory0MouseDown();
       } else {
@@ -78,6 +85,8 @@ LRESULT Tconv::OnFolderEditMessage(int index, HWND edit, UINT message, WPARAM wP
       }
       return result;
     }
+    case WM_MBUTTONUP:
+      return 0;
     default:
       break;
   }
