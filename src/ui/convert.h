@@ -153,6 +153,7 @@ class Tconv : public Window, public RunHost {
   TfrmVersion* frmVersion_ = nullptr;
   OwnedBrush formBrush_;
   bool shown_ = false;
+  HWND focusBeforeDeactivation_ = nullptr;
 
   // Shared state, in the order the rest of the program knows it.
   int32_t FileCounter = 0;

@@ -184,6 +184,8 @@ TEST_F(FolderFieldsTest, EnterOnAMissingFolderBeepsReportsAndEmptiesTheField) {
     ExpectOneMissingFolderReport(dialogs);
     EXPECT_EQ(Folder1(), "");
     EXPECT_EQ(CurFolder(), "");
+    Conv().PumpMessages();
+    EXPECT_EQ(GetFocus(), Edit1());  // the field has the focus back once the box has gone
   }
   {
     SCOPED_TRACE("folder 2");
