@@ -63,3 +63,12 @@ foreach(lang ja_JP en_US)
   add_test(NAME e2e.${lang} COMMAND ${WINE_RUN} $<TARGET_FILE:e2e_tests> $<TARGET_FILE:tokiwake>)
   set_tests_properties(e2e.${lang} PROPERTIES ENVIRONMENT "TOKIWAKE_LANG=${lang}.UTF-8" TIMEOUT 900)
 endforeach()
+
+# Benchmark driver for scripts/bench: the real tokiwake.exe against a minimal rename loop.
+add_executable(bench_rename tests/win/bench/BenchMain.cpp)
+tokiwake_target(bench_rename)
+target_link_libraries(bench_rename PRIVATE psapi)
+if(NOT MSVC)
+  target_link_options(bench_rename PRIVATE -municode)
+endif()
+add_dependencies(bench_rename tokiwake)
