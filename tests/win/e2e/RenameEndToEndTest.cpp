@@ -116,8 +116,7 @@ TEST(RenameEndToEnd, RenamesTheFolderGivenOnTheCommandLineAndShowsTheListInNotep
     EXPECT_EQ(question.text, "変換するフォルダーの\nバックアップは取ってありますか？");
   }
   NoMessageBox noOtherBox(tokiwake.Id());
-  EXPECT_TRUE(WaitUntil([] { return !NotepadWindowsShowing("FolderList.csv").empty(); },
-                        Milliseconds(30'000)))
+  EXPECT_TRUE(NotepadCame("FolderList.csv", Milliseconds(30'000)))
       << "no Notepad showed the list:" << VisibleWindows();
   CloseNotepadsShowing("FolderList.csv");
 

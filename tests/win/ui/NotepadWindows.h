@@ -82,27 +82,24 @@ inline void CloseNotepadsStartedHere() {
     }
   }
   CloseHandle(snapshot);
-  auto ours = [&] {
-    std::vector<HWND> windows;
-    for (HWND window : NotepadWindowsShowing("")) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(window, &owner);
-      if (std::find(children.begin(), children.end(), owner) != children.end()) {
-        windows.push_back(window);
-      }
-    }
-    return windows;
-  };
-  for (HWND window : ours()) PostMessageW(window, WM_CLOSE, 0, 0);
-  WaitUntil([&] { return ours().empty(); });
+  // Ended, not only closed: a Notepad on its way out still takes the focus from the next test.
+  std::vector<HANDLE> ending;
+  for (HWND window : NotepadWindowsShowing("")) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (std::find(children.begin(), children.end(), owner) == children.end()) continue;
+    if (HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, owner)) ending.push_back(process);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  }
+  for (HANDLE process : ending) {
+    WaitUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; });
+    CloseHandle(process);
+  }
 }
 
-// Waits for Notepad to show the file, then closes it; false when it never came.
-inline bool NotepadCameAndWasClosed(std::string_view fileName,
-                                    Milliseconds timeout = Milliseconds(20'000)) {
-  const bool came = WaitUntil([&] { return !NotepadWindowsShowing(fileName).empty(); }, timeout);
-  CloseNotepadsShowing(fileName);
-  return came;
+// Waits for a Notepad window showing the file; false when none came.
+inline bool NotepadCame(std::string_view fileName, Milliseconds timeout = Milliseconds(20'000)) {
+  return WaitUntil([&] { return !NotepadWindowsShowing(fileName).empty(); }, timeout);
 }
 
 }  // namespace tokiwake::test

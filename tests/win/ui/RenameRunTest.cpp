@@ -172,14 +172,20 @@ class RenameRunTest : public MainWindowTest {
 
   std::optional<Text> ListFile() { return ReadBytes(programFolder_ / kListName); }
 
+  // Waits for the Notepad that the run started on the list, then ends it.
+  static bool ShownInNotepad() {
+    const bool came = NotepadCame(kListName);
+    CloseNotepadsStartedHere();
+    return came;
+  }
+
   void ExpectListShownAndFinished() {
     EXPECT_EQ(Attributes(programFolder_ / kListName) &
                   (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM),
               static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
     EXPECT_EQ(GetText(Control(ids::txt_Info)), "終了");
     EXPECT_EQ(Conv().InfoColour(), RGB(0, 0, 0));
-    EXPECT_TRUE(NotepadCameAndWasClosed(kListName))
-        << "no Notepad showed the list:" << VisibleWindows();
+    EXPECT_TRUE(ShownInNotepad()) << "no Notepad showed the list:" << VisibleWindows();
   }
 };
 
@@ -311,7 +317,7 @@ TEST_F(RenameRunTest, AFileMeetsAThousandTakenNamesBeforeItsClashIsReported) {
                                "-999 に、\n同じファイル名があるので変更できません！！");
   EXPECT_EQ(ListFile(), photos / "DSC00001\r\n");
   EXPECT_TRUE(PathExists(photos / "DSC00001"));
-  EXPECT_TRUE(NotepadCameAndWasClosed(kListName));
+  EXPECT_TRUE(ShownInNotepad());
 
   // One name fewer taken: the last counter value is still tried.
   RemoveAll(taken + "-999");
@@ -630,7 +636,7 @@ TEST_F(RenameRunHeldTest, ClosingDuringTheRunWaitsForTheListThenSavesAndCloses) 
   ExpectStoppedAfterTheLockedFile();
   EXPECT_EQ(ReadBytes(programFolder_ / "リネームフォーマット.dat"), "yyyy-mm-dd");
   EXPECT_EQ(ReadBytes(programFolder_ / "dCamFlist.dat"), "*.jpg\r\n*.jpeg\r\n*.gif\r\n*.bmp\r\n");
-  EXPECT_TRUE(NotepadCameAndWasClosed(kListName));
+  EXPECT_TRUE(ShownInNotepad());
 }
 
 }  // namespace
