@@ -184,8 +184,8 @@ TEST_F(FolderFieldsTest, EnterOnAMissingFolderBeepsReportsAndEmptiesTheField) {
     ExpectOneMissingFolderReport(dialogs);
     EXPECT_EQ(Folder1(), "");
     EXPECT_EQ(CurFolder(), "");
-    Conv().PumpMessages();
-    EXPECT_EQ(GetFocus(), Edit1());  // the field has the focus back once the box has gone
+    // The field has the focus back once the window is active again.
+    EXPECT_TRUE(WaitUntil([&] { return GetFocus() == Edit1(); }, Milliseconds(3000)));
   }
   {
     SCOPED_TRACE("folder 2");
