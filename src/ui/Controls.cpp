@@ -94,44 +94,44 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs) {
   formBrush_.Reset(CreateSolidBrush(kFormColour));
   labelBrush_.Reset(CreateSolidBrush(GetSysColor(COLOR_ACTIVEBORDER)));
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  for (const ControlSpec& spec : specs) {
-    int left = spec.left;
-    int top = spec.top;
-    if (spec.groupId != 0) {
-      const ControlSpec& group = Spec(spec.groupId);
+  for (const ControlSpec& layout : specs) {
+    int left = layout.left;
+    int top = layout.top;
+    if (layout.groupId != 0) {
+      const ControlSpec& group = LayoutOf(layout.groupId);
       left += group.left;
       top += group.top;
     }
-    HFONT font = spec.fontPoints == 8 ? font8_.get() : font9_.get();
-    int width = spec.width;
-    int height = spec.height;
+    HFONT font = layout.fontPoints == 8 ? font8_.get() : font9_.get();
+    int width = layout.width;
+    int height = layout.height;
     if (width == 0) {
-      const SIZE size = CaptionSize(parent, font, spec.caption);
+      const SIZE size = CaptionSize(parent, font, layout.caption);
       width = size.cx;
       height = size.cy;
     }
-    if (spec.kind == ControlKind::Combo) height += kComboDropRows * spec.itemHeight + 4;
-    const WindowClassAndStyle cls = ClassFor(spec.kind);
-    HWND hwnd = CreateWindowExW(cls.exStyle, cls.className, ToWide(spec.caption).c_str(),
+    if (layout.kind == ControlKind::Combo) height += kComboDropRows * layout.itemHeight + 4;
+    const WindowClassAndStyle cls = ClassFor(layout.kind);
+    HWND hwnd = CreateWindowExW(cls.exStyle, cls.className, ToWide(layout.caption).c_str(),
                                 WS_CHILD | WS_VISIBLE | cls.style, left, top, width, height, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance,
                                 nullptr);
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (spec.kind == ControlKind::CheckList) {
-      SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, spec.itemHeight);
+    if (layout.kind == ControlKind::CheckList) {
+      SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, layout.itemHeight);
       AttachCheckList(hwnd);
     }
-    if (spec.kind == ControlKind::Combo) {
-      SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, spec.itemHeight);
-      FitClosedComboHeight(hwnd, spec.height);
+    if (layout.kind == ControlKind::Combo) {
+      SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, layout.itemHeight);
+      FitClosedComboHeight(hwnd, layout.height);
     }
-    entries_.emplace(spec.id, Entry{&spec, hwnd, spec.textColour, CLR_INVALID, OwnedBrush{}});
+    entries_.emplace(layout.id, Entry{&layout, hwnd, layout.textColour, CLR_INVALID, OwnedBrush{}});
   }
 }
 
 HWND ControlSet::Get(int id) const { return entries_.at(id).hwnd; }
 
-const ControlSpec& ControlSet::Spec(int id) const { return *entries_.at(id).spec; }
+const ControlSpec& ControlSet::LayoutOf(int id) const { return *entries_.at(id).layout; }
 
 int ControlSet::IdOf(HWND control) const {
   for (const auto& [id, entry] : entries_) {
@@ -163,7 +163,7 @@ HBRUSH ControlSet::PaintColours(HWND control, HDC dc) {
   if (id == 0) return nullptr;
   Entry& entry = entries_.at(id);
   SetTextColor(dc, entry.textColour);
-  switch (entry.spec->kind) {
+  switch (entry.layout->kind) {
     case ControlKind::Edit:
     case ControlKind::Combo:
     case ControlKind::CheckList:

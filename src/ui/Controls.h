@@ -46,7 +46,7 @@ class ControlSet {
   void Create(HWND parent, std::span<const ControlSpec> specs);
 
   HWND Get(int id) const;
-  const ControlSpec& Spec(int id) const;
+  const ControlSpec& LayoutOf(int id) const;
   int IdOf(HWND control) const;  // 0 when not one of ours
 
   Text GetText(int id) const { return tokiwake::GetText(Get(id)); }
@@ -65,7 +65,7 @@ class ControlSet {
 
  private:
   struct Entry {
-    const ControlSpec* spec;
+    const ControlSpec* layout;
     HWND hwnd;
     COLORREF textColour;
     COLORREF background;

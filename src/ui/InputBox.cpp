@@ -43,14 +43,14 @@ class TemplateWriter {
     String(face);
   }
 
-  void Item(const ItemSpec& spec) {
+  void Item(const ItemSpec& layout) {
     if (words_.size() % 2 != 0) words_.push_back(0);
-    DLGITEMTEMPLATE item{spec.style | WS_CHILD | WS_VISIBLE, 0, spec.x, spec.y, spec.cx, spec.cy,
-                         static_cast<WORD>(spec.id)};
+    DLGITEMTEMPLATE item{layout.style | WS_CHILD | WS_VISIBLE, 0, layout.x, layout.y, layout.cx, layout.cy,
+                         static_cast<WORD>(layout.id)};
     Raw(&item, sizeof item);
     words_.push_back(0xFFFF);
-    words_.push_back(spec.classAtom);
-    String(spec.caption);
+    words_.push_back(layout.classAtom);
+    String(layout.caption);
     words_.push_back(0);  // no creation data
   }
 

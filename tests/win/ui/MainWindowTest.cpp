@@ -43,28 +43,28 @@ TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsIt) {
   EXPECT_NE(GetWindowLongW(main, GWL_STYLE) & WS_THICKFRAME, 0);
 
   HWND previous = nullptr;
-  for (const ControlSpec& spec : MainLayout()) {
-    SCOPED_TRACE(spec.name);
-    HWND control = Control(spec.id);
+  for (const ControlSpec& layout : MainLayout()) {
+    SCOPED_TRACE(layout.name);
+    HWND control = Control(layout.id);
     ASSERT_NE(control, nullptr);
     RECT rc = RectIn(main, control);
-    if (spec.groupId != 0) {
-      const RECT group = RectIn(main, Control(spec.groupId));
+    if (layout.groupId != 0) {
+      const RECT group = RectIn(main, Control(layout.groupId));
       OffsetRect(&rc, -group.left, -group.top);
     }
-    EXPECT_EQ(rc.left, spec.left);
-    EXPECT_EQ(rc.top, spec.top);
-    if (spec.kind == ControlKind::Combo) {
+    EXPECT_EQ(rc.left, layout.left);
+    EXPECT_EQ(rc.top, layout.top);
+    if (layout.kind == ControlKind::Combo) {
       // A drop-down box's closed height follows its font; the box is asked for the layout's
       // height and gets it where the font allows.
-      EXPECT_EQ(rc.right - rc.left, spec.width);
-      EXPECT_NEAR(rc.bottom - rc.top, spec.height, 2);
-    } else if (spec.width != 0) {
-      EXPECT_EQ(rc.right - rc.left, spec.width);
-      EXPECT_EQ(rc.bottom - rc.top, spec.height);
+      EXPECT_EQ(rc.right - rc.left, layout.width);
+      EXPECT_NEAR(rc.bottom - rc.top, layout.height, 2);
+    } else if (layout.width != 0) {
+      EXPECT_EQ(rc.right - rc.left, layout.width);
+      EXPECT_EQ(rc.bottom - rc.top, layout.height);
     }
-    if (spec.kind != ControlKind::Combo) {
-      EXPECT_EQ(GetText(control), spec.caption);
+    if (layout.kind != ControlKind::Combo) {
+      EXPECT_EQ(GetText(control), layout.caption);
     }
     // Creation order is the tab order.
     if (previous != nullptr) {
