@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "harness/DialogReading.h"
 #include "text/Cp932.h"
 
 namespace tokiwake::test {
@@ -66,63 +67,11 @@ constexpr Milliseconds kPoll{10};
 constexpr Milliseconds kGoneTimeout{10'000};
 constexpr UINT kSendTimeoutMs = 10'000;
 
-bool IsClass(HWND window, const wchar_t* name) {
-  wchar_t buffer[64];
-  const int length = GetClassNameW(window, buffer, 64);
-  return length > 0 && lstrcmpiW(buffer, name) == 0;
-}
-
-BOOL CALLBACK FindOwnDialog(HWND window, LPARAM parameter) {
-  DWORD processId = 0;
-  GetWindowThreadProcessId(window, &processId);
-  if (processId != GetCurrentProcessId() || !IsWindowVisible(window) ||
-      !IsClass(window, L"#32770")) {
-    return TRUE;
-  }
-  *reinterpret_cast<HWND*>(parameter) = window;
-  return FALSE;
-}
-
-HWND FindOwnDialog() {
-  HWND found = nullptr;
-  EnumWindows(FindOwnDialog, reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
 HWND ChildOfClass(HWND parent, const wchar_t* name) {
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (IsClass(child, name)) return child;
   }
   return nullptr;
-}
-
-struct ReadDialog {
-  SeenBox seen;
-  std::vector<HWND> buttons;
-};
-
-BOOL CALLBACK CollectChild(HWND child, LPARAM parameter) {
-  auto* read = reinterpret_cast<ReadDialog*>(parameter);
-  if (!IsWindowVisible(child)) return TRUE;  // message boxes hide the buttons they do not use
-  const LONG style = GetWindowLongW(child, GWL_STYLE);
-  if (IsClass(child, L"Static") && (style & SS_TYPEMASK) != SS_ICON) {
-    const Text text = GetText(child);
-    if (text.empty()) return TRUE;
-    if (!read->seen.text.empty()) read->seen.text += '\n';
-    read->seen.text += text;
-  } else if (IsClass(child, L"Button") && ((style & BS_TYPEMASK) == BS_PUSHBUTTON ||
-                                           (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)) {
-    read->seen.buttons.push_back(GetText(child));
-    read->buttons.push_back(child);
-  }
-  return TRUE;
-}
-
-ReadDialog Read(HWND dialog) {
-  ReadDialog read;
-  read.seen.caption = GetText(dialog);
-  EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&read));
-  return read;
 }
 
 // Presses the button and waits for the dialog to go; an empty result means it went.
@@ -231,7 +180,7 @@ struct DialogDriver::State {
       }
     }
     SeenChooser seen;
-    seen.texts = Read(dialog).seen.text;
+    seen.texts = ReadBox(dialog).seen.text;
     seen.owner = GetWindow(dialog, GW_OWNER);
     const HTREEITEM root = TreeItem(tree, TVGN_ROOT);
     const HTREEITEM selected = TreeItem(tree, TVGN_CARET);
@@ -253,7 +202,7 @@ struct DialogDriver::State {
 
   void AnswerBox(HWND dialog) {
     const int beepsNow = BeepSpy::Count();
-    ReadDialog read = Read(dialog);
+    OpenBox read = ReadBox(dialog);
     HWND button = GetDlgItem(dialog, IDOK);
     if (button == nullptr || !IsWindowVisible(button)) {
       button = read.buttons.empty() ? nullptr : read.buttons.front();
@@ -271,7 +220,7 @@ struct DialogDriver::State {
 DialogDriver::DialogDriver() : state_(std::make_shared<State>()) {
   thread_ = std::thread([state = state_] {
     while (!state->stop) {
-      if (HWND dialog = FindOwnDialog()) {
+      if (HWND dialog = FindVisibleDialog(GetCurrentProcessId())) {
         if (HWND tree = ChildOfClass(dialog, WC_TREEVIEWW)) {
           state->DriveChooser(dialog, tree);
         } else {

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <mutex>
 
+#include "harness/DialogReading.h"
 #include "text/Cp932.h"
 
 namespace tokiwake::test {
@@ -14,12 +15,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr Milliseconds kPoll{10};
 constexpr UINT kSendTimeoutMs = 10'000;
-
-bool IsClass(HWND window, const wchar_t* name) {
-  wchar_t buffer[64];
-  const int length = GetClassNameW(window, buffer, 64);
-  return length > 0 && lstrcmpiW(buffer, name) == 0;
-}
 
 LRESULT SendWithin(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;
