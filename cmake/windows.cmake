@@ -5,11 +5,22 @@ if(NOT MSVC)
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
-file(GLOB TOKIWAKE_WIN32_SOURCES CONFIGURE_DEPENDS
-  src/text/*_win32.cpp src/settings/*_win32.cpp src/rename/*_win32.cpp)
-add_library(tokiwake_core STATIC ${TOKIWAKE_CORE_SOURCES} ${TOKIWAKE_WIN32_SOURCES})
+# One way only: text, then the Win32 toolkit, then the logic with its Windows halves, then the
+# window.
+file(GLOB TOKIWAKE_TEXT_SOURCES CONFIGURE_DEPENDS src/text/*.cpp)
+add_library(tokiwake_text STATIC ${TOKIWAKE_TEXT_SOURCES})
+tokiwake_target(tokiwake_text)
+target_link_libraries(tokiwake_text PUBLIC ${TOKIWAKE_WIN_LIBS})
+
+file(GLOB TOKIWAKE_TOOLKIT_SOURCES CONFIGURE_DEPENDS src/win32/*.cpp)
+add_library(tokiwake_win32 STATIC ${TOKIWAKE_TOOLKIT_SOURCES})
+tokiwake_target(tokiwake_win32)
+target_link_libraries(tokiwake_win32 PUBLIC tokiwake_text)
+
+file(GLOB TOKIWAKE_LOGIC_SOURCES CONFIGURE_DEPENDS src/settings/*.cpp src/rename/*.cpp)
+add_library(tokiwake_core STATIC ${TOKIWAKE_LOGIC_SOURCES})
 tokiwake_target(tokiwake_core)
-target_link_libraries(tokiwake_core PUBLIC ${TOKIWAKE_WIN_LIBS})
+target_link_libraries(tokiwake_core PUBLIC tokiwake_win32)
 
 file(GLOB_RECURSE TOKIWAKE_UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
 list(FILTER TOKIWAKE_UI_SOURCES EXCLUDE REGEX "/ui/main\\.cpp$")
@@ -39,8 +50,8 @@ target_link_libraries(win_harness PUBLIC gtest_win tokiwake_core)
 
 # In-process tests: the Win32 implementations and the real window.
 file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS
-  tests/win/text/*.cpp tests/win/settings/*.cpp tests/win/rename/*.cpp tests/win/ui/*.cpp
-  tests/win/harness/*Test.cpp)
+  tests/win/text/*.cpp tests/win/settings/*.cpp tests/win/rename/*.cpp tests/win/win32/*.cpp
+  tests/win/ui/*.cpp tests/win/harness/*Test.cpp)
 add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp)
 tokiwake_target(win_tests)
 target_link_libraries(win_tests PRIVATE win_harness tokiwake_ui)

@@ -6,15 +6,6 @@ namespace tokiwake {
 
 namespace {
 
-constexpr std::string_view kForbiddenChars[] = {"\\", "/", ":", "*", "?", "\"", "<", ">", "|"};
-
-bool HasForbiddenChar(std::string_view extension) {
-  for (std::string_view forbidden : kForbiddenChars) {
-    if (SjisPos(forbidden, extension) > 0) return true;
-  }
-  return false;
-}
-
 // Compares the tail of each item, not the item's own extension, so ".jpg" and "peg" both count
 // as registered while "*.jpeg" is listed; an item shorter than the tail is compared whole.
 bool IsRegistered(const Text& extension, const std::vector<Text>& items) {
@@ -44,7 +35,7 @@ MaskDecision DecideNewMask(std::string_view typed, bool typedExactly,
     SplitHead("*", extension);
     if (extension.empty()) return Refuse(MaskRefusal::ForbiddenChar);
   }
-  if (HasForbiddenChar(extension)) return Refuse(MaskRefusal::ForbiddenChar);
+  if (HasBadNameChar(extension)) return Refuse(MaskRefusal::ForbiddenChar);
 
   // Tested before the dots are cut away: "x.jpg" is not a tail of "*.jpg", so it is added again.
   if (IsRegistered(extension, items)) return Refuse(MaskRefusal::AlreadyRegistered);

@@ -1,5 +1,6 @@
 // The disk as the rename run sees it: a folder listed in one piece, existence tests, a rename that
-// never overwrites, and the few steps that replace the list file.
+// never overwrites, and the few steps that replace the list file. DiskFileSystem, the real disk,
+// is the Windows half (FileSystem_win32.cpp).
 #pragma once
 
 #include <cstdint>
@@ -34,8 +35,11 @@ class FileSystem {
   // empty.
   virtual std::vector<FolderEntry> ListFolder(const Text& folder) = 0;
 
-  virtual bool FileExists(const Text& path) = 0;    // false for a folder
-  virtual bool FolderExists(const Text& path) = 0;  // false for a file
+  // An existing file; false for a folder and for the empty text.
+  virtual bool FileExists(const Text& path) = 0;
+  // An existing folder; false for a file and for the empty text. A relative text is taken from
+  // the current folder.
+  virtual bool FolderExists(const Text& path) = 0;
   // Fails when `to` exists in any form; never replaces.
   virtual bool RenameFile(const Text& from, const Text& to) = 0;
 
@@ -46,6 +50,18 @@ class FileSystem {
 
  protected:
   ~FileSystem() = default;
+};
+
+// The real disk, through the wide functions and the code page 932 conversion.
+class DiskFileSystem final : public FileSystem {
+ public:
+  std::vector<FolderEntry> ListFolder(const Text& folder) override;
+  bool FileExists(const Text& path) override;
+  bool FolderExists(const Text& path) override;
+  bool RenameFile(const Text& from, const Text& to) override;
+  void RemoveFile(const Text& path) override;
+  void WriteNewFile(const Text& path, const Text& bytes) override;
+  void SetHiddenOnly(const Text& path) override;
 };
 
 }  // namespace tokiwake

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "text/Digits.h"
+
 namespace tokiwake {
 
 namespace {
@@ -63,34 +65,27 @@ NameParts SplitName(std::string_view fileName) {
   return {LeftChars(static_cast<int32_t>(fileName.size() - cut), fileName), extension};
 }
 
-Text TwoDigits(Text field) {
-  if (field.size() == 1) field.insert(0, 1, '0');
-  return field;
-}
-
 // The walk leaves out the time of day at exactly midnight.
 TimeFields CutTimeText(std::string_view timeText) {
   Text timeOfDay(timeText);
   Text date = SplitHead(" ", timeOfDay);
   TimeFields fields;
   fields.year = SplitHead("/", date);
-  fields.month = TwoDigits(SplitHead("/", date));
-  fields.day = TwoDigits(date);
+  fields.month = ZeroPadded(SplitHead("/", date), 2);
+  fields.day = ZeroPadded(date, 2);
   if (timeOfDay.empty()) {
     fields.hour = fields.minute = fields.second = "00";
     return fields;
   }
-  fields.hour = TwoDigits(SplitHead(":", timeOfDay));
-  fields.minute = TwoDigits(SplitHead(":", timeOfDay));
-  fields.second = TwoDigits(timeOfDay);
+  fields.hour = ZeroPadded(SplitHead(":", timeOfDay), 2);
+  fields.minute = ZeroPadded(SplitHead(":", timeOfDay), 2);
+  fields.second = ZeroPadded(timeOfDay, 2);
   return fields;
 }
 
 // The walk hands over 0 for a file's first attempt; a pattern that counts numbers its files from 1.
-void StartCounter(PatternHost& host, int32_t counter) {
-  if (counter <= 0 && SjisPosNoCase("cnt", host.RenameFormatText()) > 0) {
-    host.SetFileCounter(host.FileCounterValue() + 1);
-  }
+void StartCounter(RunState& state, int32_t counter) {
+  if (counter <= 0 && SjisPosNoCase("cnt", state.RenameFormat) > 0) ++state.FileCounter;
 }
 
 // The year tokens exclude each other: a shorter one beside a longer one stays literal.
@@ -124,8 +119,7 @@ Text FillAfterFirstCnt(const Text& pattern) {
 // The first "cnt" keeps its letter case here: the replacement is blind to case anyway, and where
 // the search and the replacement disagree about a character (lead bytes 0xF0-0xFC) lower-casing
 // it would turn a character such as ⅳ (0xFA 0x43) into another one.
-Text ReplaceCounter(PatternHost& host, const Text& pattern) {
-  const int32_t value = host.FileCounterValue();
+Text ReplaceCounter(PatternHost& host, int32_t value, const Text& pattern) {
   for (int32_t width = 10; width >= 0; --width) {
     const Text token = Text("cnt") + std::to_string(width);
     if (SjisPosNoCase(token, pattern) > 0) {
@@ -142,15 +136,15 @@ Text ReplaceCounter(PatternHost& host, const Text& pattern) {
 
 }  // namespace
 
-Text BuildNewName(PatternHost& host, std::string_view fileName, std::string_view timeText,
-                  int32_t counter) {
+Text BuildNewName(PatternHost& host, RunState& state, std::string_view fileName,
+                  std::string_view timeText, int32_t counter) {
   const NameParts name = SplitName(fileName);
   const TimeFields time = CutTimeText(timeText);
-  StartCounter(host, counter);
-  Text result = host.RenameFormatText();
+  StartCounter(state, counter);
+  Text result = state.RenameFormat;
   result = ReplaceYear(host, time.year, result);
   result = ReplaceDateAndTime(host, time, result);
-  result = ReplaceCounter(host, result);
+  result = ReplaceCounter(host, state.FileCounter, result);
   // Added after all replacements so that tokens in the old name are never expanded.
   if (host.IncludeOldName()) result += Text(kOpenBracket) + name.stem + Text(kCloseBracket);
   if (name.extension) result.append(".").append(*name.extension);
@@ -158,17 +152,22 @@ Text BuildNewName(PatternHost& host, std::string_view fileName, std::string_view
 }
 
 Text FormatCounter(int32_t value, int32_t width, std::string_view fill) {
-  if (width > 0) {
-    Text digits = std::to_string(value);
-    const auto wanted = static_cast<size_t>(width);
-    if (digits.size() < wanted) digits.insert(0, wanted - digits.size(), '0');
-    return digits;
-  }
+  if (width > 0) return ZeroPadded(value, static_cast<size_t>(width));
   if (value <= 1) return {};
   if (width == 0) return Text("-").append(std::to_string(value - 1));
   Text repeated;
   for (int32_t i = 1; i < value; ++i) repeated += fill;
   return repeated;
+}
+
+PatternCheck UsablePattern(const Text& pattern, std::string_view fallback) {
+  if (HasBadNameChar(pattern)) {
+    return {Text(fallback), "「リネームフォーマット.dat」に含まれる文字列に、\nファイル名に使用できない文字\n" +
+                                Text(kBadNameChars) + "　が\n在ります\n\nこのアプリの指定形式「" +
+                                Text(fallback) + "」で表示します。"};
+  }
+  if (pattern.empty()) return {Text(fallback), {}};
+  return {pattern, {}};
 }
 
 // Resumes after each replaced token, so replacements never overlap and a value is never searched.

@@ -4,25 +4,38 @@
 #include <cstdint>
 #include <string_view>
 
+#include "rename/RunState.h"
 #include "text/SjisText.h"
 
 namespace tokiwake {
 
-// What the engine needs of the window that owns the pattern and the counter.
+// What the pattern needs of the window beyond the state it shares.
 class PatternHost {
  public:
-  virtual const Text& RenameFormatText() const = 0;  // the pattern in use
-  virtual bool IncludeOldName() const = 0;           // the old-name check box
-  virtual int32_t FileCounterValue() const = 0;
-  virtual void SetFileCounter(int32_t value) = 0;
-  virtual void OnTokenReplacing() = 0;  // the status line turns red and is repainted at once
+  virtual bool IncludeOldName() const = 0;  // chkMotoFile
+  virtual void OnTokenReplacing() = 0;      // the status line turns red and is repainted at once
 
  protected:
   ~PatternHost() = default;
 };
 
-Text BuildNewName(PatternHost& host, std::string_view fileName, std::string_view timeText,
-                  int32_t counter);
+// The new name for `fileName` from state.RenameFormat, the time text and the counter. May raise
+// state.FileCounter (to 1 on a file's first attempt when the pattern counts).
+Text BuildNewName(PatternHost& host, RunState& state, std::string_view fileName,
+                  std::string_view timeText, int32_t counter);
+
+// The pattern shown at start when there is none to take from the file, and the one a run uses
+// instead of a pattern it cannot use.
+inline constexpr char kStartFallbackPattern[] = "yyyy.mm.dd-cnt2";
+inline constexpr char kRunFallbackPattern[] = "yyyy-mm-dd hh.mn.ss";
+
+struct PatternCheck {
+  Text pattern;  // the pattern to use
+  Text message;  // what to tell the user first; empty when there is nothing to tell
+};
+// A pattern that holds a character no file name may hold gives way to `fallback`, with a message
+// that names the characters and the fallback; an empty one gives way to it silently.
+PatternCheck UsablePattern(const Text& pattern, std::string_view fallback);
 
 // width > 0: zero-padded to width. Width 0 and below print nothing up to 1, then "-" and
 // value - 1 (width 0) or fill repeated value - 1 times (width < 0).

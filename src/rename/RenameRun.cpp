@@ -1,18 +1,13 @@
 #include "rename/RenameRun.h"
 
+#include <utility>
+
 namespace tokiwake {
 
 namespace {
 
-constexpr char kFallbackPattern[] = "yyyy-mm-dd hh.mn.ss";
-constexpr char kListFileName[] = "FolderList.csv";
+constexpr char kFolderListFileName[] = "FolderList.csv";
 constexpr char kNotepad[] = "NOTEPAD.EXE";
-
-Text BadPatternMessage() {
-  return Text("「リネームフォーマット.dat」に含まれる文字列に、\n") +
-         "ファイル名に使用できない文字\n" + "\\/:*?\"<>|　が\n" +
-         "在ります\n\nこのアプリの指定形式「yyyy-mm-dd hh.mn.ss」で表示します。";
-}
 
 // Clears the active flag on every way out of a run, and closes the window that waited for it.
 class ActiveRun {
@@ -44,13 +39,13 @@ void RenameRun::cmd_STARTClick() {
   // state of the one around it.
   if (active_) return;
   ActiveRun guard(active_, closePending_, host_);
-  host_.SetAbortRequested(false);
-  host_.SetFileCounter(0);
+  state_.AbortRequested = false;
+  state_.FileCounter = 0;
   if (!FolderOneReady()) return;
   EnsureUsablePattern();
   if (!host_.ConfirmYesNo("変換するフォルダーの\nバックアップは取ってありますか？")) return;
   WalkFolders();
-  if (host_.FolderListTextValue().empty()) {
+  if (state_.FolderListText.empty()) {
     host_.SoundBeep();
     host_.ShowMessage("表示するリストは、ありません！！");
     return;
@@ -58,11 +53,11 @@ void RenameRun::cmd_STARTClick() {
   ShowList();
 }
 
-void RenameRun::cmdAboteClick() { host_.SetAbortRequested(true); }
+void RenameRun::cmdAboteClick() { state_.AbortRequested = true; }
 
 bool RenameRun::RequestClose() {
   if (!active_) return true;
-  host_.SetAbortRequested(true);
+  state_.AbortRequested = true;
   closePending_ = true;
   return false;
 }
@@ -74,46 +69,43 @@ bool RenameRun::FolderOneReady() {
   host_.SoundBeep();
   host_.ShowMessage("フォルダーが設定されていません！！");
   host_.cmd_Directory0Click();
-  return !host_.PickedFolderValue().empty();
+  return !state_.PickedFolder.empty();
 }
 
 // Only the run's pattern changes; the combo box keeps the rejected text for the user to fix.
 void RenameRun::EnsureUsablePattern() {
-  if (HasBadNameChar(host_.RenameFormatText())) {
-    host_.ShowMessage(BadPatternMessage());
-    host_.SetRenameFormat(kFallbackPattern);
-  } else if (host_.RenameFormatText().empty()) {
-    host_.SetRenameFormat(kFallbackPattern);
-  }
+  PatternCheck check = UsablePattern(state_.RenameFormat, kRunFallbackPattern);
+  if (!check.message.empty()) host_.ShowMessage(check.message);
+  state_.RenameFormat = std::move(check.pattern);
 }
 
 // Folder 2 is walked even after an abort in folder 1; its walk then stops at the first entry.
 void RenameRun::WalkFolders() {
   const Text first = host_.FolderFieldText(0);
-  host_.SetCurFolder(first);
-  host_.SetFolderListText("");
-  host_.SetInSecondFolder(0);
-  WalkFolder(host_, disk_, first);
+  state_.CurFolder = first;
+  state_.FolderListText.clear();
+  state_.InSecondFolder = 0;
+  WalkFolder(host_, state_, disk_, first);
 
   const Text second = host_.FolderFieldText(1);
   if (second.empty() || !disk_.FolderExists(second)) return;
-  host_.SetInSecondFolder(1);
-  host_.SetCurFolder(second);
-  WalkFolder(host_, disk_, second);
+  state_.InSecondFolder = 1;
+  state_.CurFolder = second;
+  WalkFolder(host_, state_, disk_, second);
 }
 
 // Write failures are silent: Notepad then shows whatever stands at the list path.
 void RenameRun::ShowList() {
-  const Text listPath = host_.ExeFolderValue() + kListFileName;
+  const Text listPath = state_.ExeFolder + kFolderListFileName;
   if (disk_.FileExists(listPath)) disk_.RemoveFile(listPath);
-  disk_.WriteNewFile(listPath, host_.FolderListTextValue());
+  disk_.WriteNewFile(listPath, state_.FolderListText);
   disk_.SetHiddenOnly(listPath);
 
   host_.SetStatusText("終了");
   host_.SetStatusColour(StatusColour::kBlack);
   host_.RepaintStatus();
 
-  const Text notepad = host_.WinFolderValue() + kNotepad;
+  const Text notepad = state_.WinFolder + kNotepad;
   if (!disk_.FileExists(notepad)) return;
   host_.LaunchProgram(notepad, " " + listPath);
   host_.PumpMessages();

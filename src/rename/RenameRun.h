@@ -2,9 +2,8 @@
 // list file opened in Notepad. Also the abort button and the guard that keeps runs from nesting.
 #pragma once
 
-#include <cstdint>
-
 #include "rename/FileSystem.h"
+#include "rename/RunState.h"
 #include "rename/Walk.h"
 #include "text/SjisText.h"
 
@@ -17,19 +16,9 @@ class RunHost : public WalkHost {
   // The folder chooser for folder 1: sets PickedFolder to "" first and, when a folder is picked,
   // sets PickedFolder, CurFolder and the text of txt_Directory0 to it.
   virtual void cmd_Directory0Click() = 0;
-  virtual Text PickedFolderValue() const = 0;
   // The backup question: question icon, caption "確認", "はい(&Y)" as default and "いいえ(&N)" also
   // taken by Esc. True only for Yes.
   virtual bool ConfirmYesNo(const Text& question) = 0;
-
-  virtual void SetRenameFormat(const Text& format) = 0;  // txt_TimeReName keeps showing its text
-  virtual void SetCurFolder(const Text& folder) = 0;
-  virtual void SetAbortRequested(bool value) = 0;
-  virtual void SetInSecondFolder(int32_t value) = 0;
-  virtual const Text& FolderListTextValue() const = 0;
-  virtual void SetFolderListText(const Text& text) = 0;
-  virtual Text ExeFolderValue() const = 0;  // ends in "\"
-  virtual Text WinFolderValue() const = 0;  // ends in "\"
 
   // StartProgram: does not wait and reports nothing.
   virtual void LaunchProgram(const Text& programPath, const Text& commandLine) = 0;
@@ -44,7 +33,8 @@ class RunHost : public WalkHost {
 // second click or a close request trample.
 class RenameRun {
  public:
-  RenameRun(RunHost& host, FileSystem& disk) : host_(host), disk_(disk) {}
+  RenameRun(RunHost& host, RunState& state, FileSystem& disk)
+      : host_(host), state_(state), disk_(disk) {}
   RenameRun(const RenameRun&) = delete;
   RenameRun& operator=(const RenameRun&) = delete;
 
@@ -64,6 +54,7 @@ class RenameRun {
   void ShowList();
 
   RunHost& host_;
+  RunState& state_;
   FileSystem& disk_;
   bool active_ = false;
   bool closePending_ = false;

@@ -3,6 +3,7 @@
 #include <string>
 #include <unordered_set>
 
+#include "text/Digits.h"
 #include "text/Paths.h"
 
 namespace tokiwake {
@@ -24,12 +25,6 @@ Text RenameFailureMessage(const Text& oldPath, const Text& newPath) {
   return PathPair(oldPath, newPath) + "変更できません！！" +
          "ドライブやフォルダーが書込み禁止になっていないか\n" +
          "また、書込み権があるか確認してください";
-}
-
-Text Padded(int32_t value, size_t width) {
-  Text digits = std::to_string(value);
-  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-  return digits;
 }
 
 // The names a folder held when it was listed and those its files have been renamed to since,
@@ -54,7 +49,8 @@ struct Subfolder {
 
 class Walker {
  public:
-  Walker(WalkHost& host, FileSystem& disk) : host_(host), disk_(disk) {}
+  Walker(WalkHost& host, RunState& state, FileSystem& disk)
+      : host_(host), state_(state), disk_(disk) {}
 
   void Walk(const Text& folderArgument) {
     Text folder = folderArgument;
@@ -63,7 +59,7 @@ class Walker {
     std::vector<Subfolder> subfolders;
     if (!WalkFiles(folder, subfolders)) return;
     for (const Subfolder& sub : subfolders) {
-      if (host_.AbortRequestedValue()) return;
+      if (state_.AbortRequested) return;
       const Text path = folder + "\\" + sub.name;
       if (sub.exactName) {
         Walk(path + "\\");
@@ -81,7 +77,7 @@ class Walker {
     const std::vector<FolderEntry> entries = disk_.ListFolder(folder);
     FolderNames names(entries);
     for (const FolderEntry& entry : entries) {
-      if (host_.AbortRequestedValue()) return false;
+      if (state_.AbortRequested) return false;
       if (entry.name == "." || entry.name == "..") continue;
       if (entry.isDirectory) {
         subfolders.push_back({entry.name, entry.exactName});
@@ -97,13 +93,13 @@ class Walker {
     if (IsTargetFile(host_, RightChars(5, entry.name))) {
       const Text finalPath =
           entry.exactName ? RenameTarget(folder, entry, names) : RefuseInexactName(folder, entry);
-      host_.AppendFolderListText(finalPath + "\r\n");
+      state_.FolderListText += finalPath + "\r\n";
       host_.SetStatusColour(StatusColour::kBlue);
       host_.PumpMessages();
     } else {
       host_.SetStatusColour(StatusColour::kBlack);
     }
-    host_.SetFileCounter(0);
+    state_.FileCounter = 0;
     host_.RepaintStatus();
     host_.PumpMessages();
   }
@@ -122,7 +118,7 @@ class Walker {
     const Text oldPath = folder + "\\" + entry.name;
     const Text timeText = MakeTimeText(entry.lastWrite);
     for (;;) {
-      const Text newName = BuildNewName(host_, entry.name, timeText, host_.FileCounterValue());
+      const Text newName = BuildNewName(host_, state_, entry.name, timeText, state_.FileCounter);
       const Text newPath = folder + "\\" + newName;
       const Text otherPath = OtherFolderText() + "\\" + newName;
       host_.PumpMessages();
@@ -141,11 +137,11 @@ class Walker {
           return oldPath;
         }
       }
-      if (host_.FileCounterValue() >= kLastCounter) {
+      if (state_.FileCounter >= kLastCounter) {
         host_.ShowMessage(ClashMessage(oldPath, newPath));
         return oldPath;
       }
-      host_.SetFileCounter(host_.FileCounterValue() + 1);
+      ++state_.FileCounter;
     }
   }
 
@@ -153,8 +149,8 @@ class Walker {
   // used as a path: the user is told which file stays and under what name it would have gone.
   Text RefuseInexactName(const Text& folder, const FolderEntry& entry) {
     const Text oldPath = folder + "\\" + entry.name;
-    const Text newName =
-        BuildNewName(host_, entry.name, MakeTimeText(entry.lastWrite), host_.FileCounterValue());
+    const Text newName = BuildNewName(host_, state_, entry.name, MakeTimeText(entry.lastWrite),
+                                      state_.FileCounter);
     host_.PumpMessages();
     host_.ShowMessage(RenameFailureMessage(oldPath, folder + "\\" + newName));
     return oldPath;
@@ -162,17 +158,18 @@ class Walker {
 
   // Read on every attempt: the field may be edited while messages are pumped.
   Text OtherFolderText() const {
-    return host_.FolderFieldText(host_.InSecondFolderValue() == 0 ? 1 : 0);
+    return host_.FolderFieldText(state_.InSecondFolder == 0 ? 1 : 0);
   }
 
   WalkHost& host_;
+  RunState& state_;
   FileSystem& disk_;
 };
 
 }  // namespace
 
-void WalkFolder(WalkHost& host, FileSystem& disk, const Text& folder) {
-  Walker(host, disk).Walk(folder);
+void WalkFolder(WalkHost& host, RunState& state, FileSystem& disk, const Text& folder) {
+  Walker(host, state, disk).Walk(folder);
 }
 
 bool IsTargetFile(const WalkHost& host, std::string_view nameTail) {
@@ -191,10 +188,10 @@ bool IsTargetFile(const WalkHost& host, std::string_view nameTail) {
 
 Text MakeTimeText(const LocalTime& time) {
   const int32_t second = time.second - time.second % 2;
-  Text text = Padded(time.year, 4) + "/" + Padded(time.month, 2) + "/" + Padded(time.day, 2);
+  Text text = ZeroPadded(time.year, 4) + "/" + ZeroPadded(time.month, 2) + "/" + ZeroPadded(time.day, 2);
   if (time.hour == 0 && time.minute == 0 && second == 0) return text;
-  return text + " " + std::to_string(time.hour) + ":" + Padded(time.minute, 2) + ":" +
-         Padded(second, 2);
+  return text + " " + std::to_string(time.hour) + ":" + ZeroPadded(time.minute, 2) + ":" +
+         ZeroPadded(second, 2);
 }
 
 }  // namespace tokiwake

@@ -7,6 +7,7 @@
 
 #include "rename/FileSystem.h"
 #include "rename/NamePattern.h"
+#include "rename/RunState.h"
 #include "text/SjisText.h"
 
 namespace tokiwake {
@@ -19,8 +20,8 @@ struct TargetListItem {
   bool checked;
 };
 
-// What the walk needs of the window. Everything is read afresh at the point of use, because the
-// window stays live while the walk pumps messages.
+// What the walk needs of the window beyond the state it shares. Everything is read afresh at the
+// point of use, because the window stays live while the walk pumps messages.
 class WalkHost : public PatternHost {
  public:
   // txt_Info
@@ -38,17 +39,14 @@ class WalkHost : public PatternHost {
   virtual bool AllFilesChecked() const = 0;                         // chkAll
   virtual std::vector<TargetListItem> TargetListItems() const = 0;  // lstASCII, in order
 
-  virtual bool AbortRequestedValue() const = 0;
-  virtual int32_t InSecondFolderValue() const = 0;
-  virtual void AppendFolderListText(std::string_view line) = 0;
-
  protected:
   ~WalkHost() = default;
 };
 
 // Walks `folder` (with or without a trailing "\") depth first: its files first, then each
-// subfolder in listing order. Leaves FileCounter at 0.
-void WalkFolder(WalkHost& host, FileSystem& disk, const Text& folder);
+// subfolder in listing order. Appends a line to FolderListText for each target file, stops when
+// AbortRequested is set and leaves FileCounter at 0.
+void WalkFolder(WalkHost& host, RunState& state, FileSystem& disk, const Text& folder);
 
 // `nameTail` is the last five bytes of a file name.
 bool IsTargetFile(const WalkHost& host, std::string_view nameTail);

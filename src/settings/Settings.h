@@ -1,4 +1,6 @@
-// The two files beside the program that keep the user's choices from one start to the next.
+// The two files beside the program that keep the user's choices from one start to the next. Both
+// are read whole through ReadWholeFile and written whole through WriteWholeFile; their formats are
+// SettingsText.h. The Windows half is Settings_win32.cpp.
 #pragma once
 
 #include <optional>
@@ -9,17 +11,24 @@
 namespace tokiwake {
 
 // The extension list's masks, one per line.
-inline constexpr char kListFileName[] = "dCamFlist.dat";
+inline constexpr char kMaskFileName[] = "dCamFlist.dat";
 // The name pattern, as typed.
-inline constexpr char kFormatFileName[] = "リネームフォーマット.dat";
+inline constexpr char kPatternFileName[] = "リネームフォーマット.dat";
 
-// The items stored at `path`, for the list to take in place of its own (each item ticked). A
+// The masks stored at `path`, for the list to take in place of its own (each item ticked). A
 // missing file gives nullopt: the list keeps what it has. A file that cannot be read shows the
 // "File Error" box and gives an empty list.
 std::optional<std::vector<Text>> LoadSettings(const Text& path);
 
-// Writes the items to `path`, each ended by CR LF; an empty path writes nothing. Failures are
+// Writes the masks to `path`, each ended by CR LF; an empty path writes nothing. Failures are
 // silent.
 void SaveSettings(const Text& path, const std::vector<Text>& items);
+
+// The first line of the pattern stored at `path`; "" for a missing file. A file that cannot be
+// read shows the "File Error" box and gives "".
+Text LoadPattern(const Text& path);
+
+// Writes the pattern to `path` as it stands, without a line end. Failures are silent.
+void SavePattern(const Text& path, const Text& pattern);
 
 }  // namespace tokiwake

@@ -7,6 +7,7 @@
 #include "settings/SettingsText.h"
 #include "settings/WholeFile.h"
 #include "text/Cp932.h"
+#include "win32/Handles.h"
 
 namespace tokiwake {
 
@@ -15,33 +16,11 @@ namespace {
 // ReadFile and WriteFile take 32-bit counts; large files go through in pieces of this size.
 constexpr size_t kChunk = size_t{1} << 24;
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() { Close(); }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-
-  explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
-  // A failed close is a failed read or write too, so callers that care look at the result.
-  bool Close() {
-    if (handle_ == INVALID_HANDLE_VALUE) return true;
-    const bool closed = CloseHandle(handle_) != FALSE;
-    handle_ = INVALID_HANDLE_VALUE;
-    return closed;
-  }
-
- private:
-  HANDLE handle_;
-};
-
-bool FileExists(const std::wstring& path) {
+// A file stands at the path, or something there refuses even to be looked at: reading it must
+// then fail loudly instead of passing for a missing file. A folder is no file.
+bool FileOrRefusalAt(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-  // A file that is there but may not even be looked at counts as present: reading it must then
-  // fail loudly instead of passing for a missing file.
   const DWORD error = GetLastError();
   return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
 }
@@ -54,7 +33,7 @@ void ShowFileError() {
 }
 
 std::optional<Text> ReadContents(const std::wstring& path) {
-  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  OwnedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file) return std::nullopt;
   LARGE_INTEGER size{};
@@ -92,7 +71,7 @@ bool WriteAll(HANDLE file, std::string_view text) {
 
 std::optional<Text> ReadExistingFile(const Text& path) {
   const std::wstring widePath = ToWide(path);
-  if (!FileExists(widePath)) return std::nullopt;
+  if (!FileOrRefusalAt(widePath)) return std::nullopt;
   std::optional<Text> contents = ReadContents(widePath);
   if (!contents) {
     ShowFileError();
@@ -113,7 +92,7 @@ void WriteWholeFile(std::string_view text, const Text& path) {
   // A fixed name beside the target: same volume, so the final move is a rename, and a leftover
   // from a crash is simply overwritten next time instead of piling up.
   const std::wstring temporary = ToWide(path + kWriteSuffix);
-  FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  OwnedFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return;
   const bool written = WriteAll(file.get(), text) && FlushFileBuffers(file.get());

@@ -6,8 +6,6 @@ namespace tokiwake {
 
 namespace {
 
-constexpr std::string_view kBadNameChars = "\\/:*?\"<>|";
-
 unsigned char ByteAt(std::string_view text, size_t index) {
   return index < text.size() ? static_cast<unsigned char>(text[index]) : 0;
 }

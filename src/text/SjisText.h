@@ -31,7 +31,9 @@ Text SplitHeadNoCase(std::string_view separator, Text& held);
 Text LeftChars(int32_t count, std::string_view text);
 Text RightChars(int32_t count, std::string_view text);
 
-// True when the text holds one of \ / : * ? " < > | as a character of its own.
+// The nine characters that no file name may hold, as one text.
+inline constexpr char kBadNameChars[] = "\\/:*?\"<>|";
+// True when the text holds one of them as a character of its own.
 bool HasBadNameChar(std::string_view text);
 
 // The number of characters, a double-byte character counting one.

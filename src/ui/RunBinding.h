@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "rename/Walk.h"
-#include "ui/ChangeWatch.h"
+#include "win32/ChangeWatch.h"
 
 namespace tokiwake {
 

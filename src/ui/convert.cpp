@@ -7,48 +7,41 @@
 #include <bit>
 #include <cstdint>
 
+#include "rename/NamePattern.h"
 #include "settings/Settings.h"
-#include "settings/SettingsText.h"
-#include "settings/WholeFile.h"
 #include "text/Cp932.h"
 #include "text/Paths.h"
 #include "text/Platform.h"
-#include "ui/CheckList.h"
-#include "ui/Dialogs.h"
-#include "ui/DiskQueries.h"
-#include "ui/MessageLoop.h"
-#include "ui/OwnerButton.h"
-#include "ui/Placement.h"
+#include "ui/AppTitle.h"
 #include "ui/convert_layout.h"
 #include "ui/help/frmVersion.h"
+#include "win32/CheckList.h"
+#include "win32/OwnerButton.h"
+#include "win32/Placement.h"
 
 namespace tokiwake {
 
 namespace {
 
-constexpr char kDefaultPattern[] = "yyyy.mm.dd-cnt2";
-constexpr char kBadPatternMessage[] =
-    "「リネームフォーマット.dat」に含まれる文字列に、\nファイル名に使用できない文字\n\\/:*?\"<>|　が\n"
-    "在ります\n\nこのアプリの指定形式「yyyy.mm.dd-cnt2」で表示します。";
 constexpr uint32_t kVersionBits = 0x3F80002A;
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
                              WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 }  // namespace
 
-Tconv::Tconv(StartupInfo startup) : startup_(std::move(startup)) {}
+Tconv::Tconv(StartupInfo startup) : Window(kAppTitle), startup_(std::move(startup)) {}
 
 Tconv::~Tconv() = default;
 
 bool Tconv::Create() {
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-  formBrush_.Reset(CreateSolidBrush(kFormColour));
+  formBrush_.Reset(CreateSolidBrush(kMainLook.formColour));
   if (!CreateTopLevel(L"Tconv", ToWide(kMainCaption).c_str(), kMainStyle, 0, kMainWidth,
                       kMainHeight, nullptr, nullptr, icon)) {
     return false;
   }
   BuildMenu();
-  controls_.Create(Handle(), MainLayout());
+  controls_.Create(Handle(), MainLayout(), kMainLook);
   HWND combo = Control(ids::txt_TimeReName);
   for (const char* preset : PresetPatterns()) {
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(preset).c_str()));
@@ -81,10 +74,6 @@ void Tconv::SetText(int id, const Text& text) {
   const bool changed = controls_.SetText(id, text);
   // Edits report the change themselves, synchronously; the combo box's own field does not.
   if (changed && id == ids::txt_TimeReName) txt_TimeReNameChange();
-}
-
-bool Tconv::IncludeOldName() const {
-  return SendMessageW(Control(ids::chkMotoFile), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 LRESULT Tconv::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -202,51 +191,44 @@ void Tconv::OnPresetChosen() {
 }
 
 void Tconv::FormCreate() {
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const WindowPlace place =
-      PlaceOnWorkArea({work.left, work.top, work.right, work.bottom}, kMainWidth, kMainHeight);
-  SetWindowPos(Handle(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-
+  PlaceOnWorkArea(Handle(), kMainWidth, kMainHeight);
   VersionNumber = std::bit_cast<float>(kVersionBits);
-
   wchar_t windows[256] = {};
   GetWindowsDirectoryW(windows, 256);
-  WinFolder = WithTrailingBackslash(Narrow(windows));
+  state_.WinFolder = WithTrailingBackslash(Narrow(windows));
 }
 
 void Tconv::FormShow() {
-  ExeFolder = WithTrailingBackslash(FolderPart(startup_.programPath));
-  CurFolder = "";
-  FileCounter = 0;
-  InSecondFolder = 0;
+  state_.ExeFolder = WithTrailingBackslash(FolderPart(startup_.programPath));
+  state_.CurFolder = "";
+  state_.FileCounter = 0;
+  state_.InSecondFolder = 0;
 
-  if (!startup_.arguments.empty() && FolderExists(startup_.arguments.front())) {
+  if (!startup_.arguments.empty() && disk_.FolderExists(startup_.arguments.front())) {
     const Text& folder = startup_.arguments.front();
-    PickedFolder = folder;
-    CurFolder = folder;
+    state_.PickedFolder = folder;
+    state_.CurFolder = folder;
     SetText(ids::txt_Directory0, folder);
   }
 
   HWND list = Control(ids::lstASCII);
   for (int i = 0; i < CheckItemCount(list); ++i) SetTicked(list, i, true);
-  if (auto items = LoadSettings(ExeFolder + kListFileName)) ReplaceCheckItems(list, *items, true);
-
-  RenameFormat = FirstLine(ReadWholeFile(ExeFolder + kFormatFileName));
-  if (HasBadNameChar(RenameFormat)) {
-    tokiwake::ShowMessage(Handle(), kBadPatternMessage);
-    RenameFormat = kDefaultPattern;
-  } else if (RenameFormat.empty()) {
-    RenameFormat = kDefaultPattern;
+  if (auto items = LoadSettings(state_.ExeFolder + kMaskFileName)) {
+    ReplaceCheckItems(list, *items, true);
   }
-  SetText(ids::txt_TimeReName, RenameFormat);
+
+  PatternCheck check =
+      UsablePattern(LoadPattern(state_.ExeFolder + kPatternFileName), kStartFallbackPattern);
+  if (!check.message.empty()) ShowMessage(check.message);
+  state_.RenameFormat = std::move(check.pattern);
+  SetText(ids::txt_TimeReName, state_.RenameFormat);
 }
 
 void Tconv::FormClose() {
   std::vector<Text> masks;
   for (const CheckItem& item : CheckItems(Control(ids::lstASCII))) masks.push_back(item.text);
-  SaveSettings(ExeFolder + kListFileName, masks);
-  WriteWholeFile(RenameFormat, ExeFolder + kFormatFileName);
+  SaveSettings(state_.ExeFolder + kMaskFileName, masks);
+  SavePattern(state_.ExeFolder + kPatternFileName, state_.RenameFormat);
 }
 
 void Tconv::OnCloseRequest() {
@@ -268,6 +250,6 @@ void Tconv::cmd_CloseClick() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
 
 void Tconv::mnuExitClick() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
 
-void Tconv::txt_TimeReNameChange() { RenameFormat = GetText(ids::txt_TimeReName); }
+void Tconv::txt_TimeReNameChange() { state_.RenameFormat = GetText(ids::txt_TimeReName); }
 
 }  // namespace tokiwake

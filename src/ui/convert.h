@@ -7,16 +7,16 @@
 
 #include <array>
 #include <functional>
-#include <memory>
 #include <vector>
 
+#include "rename/FileSystem.h"
 #include "rename/RenameRun.h"
+#include "rename/RunState.h"
 #include "text/SjisText.h"
 #include "ui/ControlIds.h"
-#include "ui/Controls.h"
-#include "ui/DiskFileSystem.h"
 #include "ui/RunBinding.h"
-#include "ui/Window.h"
+#include "win32/Controls.h"
+#include "win32/Window.h"
 
 namespace tokiwake {
 
@@ -41,17 +41,7 @@ class Tconv : public Window, public RunHost {
   HWND Control(int id) const { return controls_.Get(id); }
   const ControlSet& Controls() const { return controls_; }
   COLORREF InfoColour() const { return controls_.TextColour(ids::txt_Info); }
-
-  // Read access for the tests and the logic.
-  const Text& RenameFormatText() const override { return RenameFormat; }
-  bool IncludeOldName() const override;
-  int32_t FileCounterValue() const override { return FileCounter; }
-  void SetFileCounter(int32_t value) override { FileCounter = value; }
-  void OnTokenReplacing() override;
-  const Text& ExeFolderText() const { return ExeFolder; }
-  const Text& WinFolderText() const { return WinFolder; }
-  const Text& CurFolderText() const { return CurFolder; }
-  const Text& PickedFolderText() const { return PickedFolder; }
+  const RunState& State() const { return state_; }
   float VersionNumberValue() const { return VersionNumber; }
 
   // Sets a control's text; the control's change handler runs before this returns, and not at all
@@ -60,7 +50,9 @@ class Tconv : public Window, public RunHost {
   Text GetText(int id) const { return controls_.GetText(id); }
   bool RunActive() const { return run_.Active(); }
 
-  // What the walk and the run need of the window.
+  // What the name pattern, the walk and the run need of the window.
+  bool IncludeOldName() const override;
+  void OnTokenReplacing() override;
   void SetStatusText(const Text& text) override;
   void SetStatusColour(StatusColour colour) override;
   void RepaintStatus() override;
@@ -69,20 +61,8 @@ class Tconv : public Window, public RunHost {
   Text FolderFieldText(int32_t index) const override;
   bool AllFilesChecked() const override;
   std::vector<TargetListItem> TargetListItems() const override;
-  bool AbortRequestedValue() const override { return AbortRequested; }
-  int32_t InSecondFolderValue() const override { return InSecondFolder; }
-  void AppendFolderListText(std::string_view line) override { FolderListText += line; }
   void SoundBeep() override;
-  Text PickedFolderValue() const override { return PickedFolder; }
   bool ConfirmYesNo(const Text& question) override;
-  void SetRenameFormat(const Text& format) override { RenameFormat = format; }
-  void SetCurFolder(const Text& folder) override { CurFolder = folder; }
-  void SetAbortRequested(bool value) override { AbortRequested = value; }
-  void SetInSecondFolder(int32_t value) override { InSecondFolder = value; }
-  const Text& FolderListTextValue() const override { return FolderListText; }
-  void SetFolderListText(const Text& text) override { FolderListText = text; }
-  Text ExeFolderValue() const override { return ExeFolder; }
-  Text WinFolderValue() const override { return WinFolder; }
   void LaunchProgram(const Text& programPath, const Text& commandLine) override;
   void CloseAfterRun() override;
 
@@ -91,7 +71,6 @@ class Tconv : public Window, public RunHost {
 
  private:
   void OnCommand(int id, int code);
-  HBRUSH OnControlColour(HWND control, HDC dc);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnCloseRequest();
   void BuildMenu();
@@ -155,21 +134,13 @@ class Tconv : public Window, public RunHost {
   bool shown_ = false;
   HWND focusBeforeDeactivation_ = nullptr;
 
-  // Shared state, in the order the rest of the program knows it.
-  int32_t FileCounter = 0;
-  int32_t InSecondFolder = 0;
-  bool AbortRequested = false;
-  Text FolderListText;
+  // The state the logic shares, and the window's own.
+  RunState state_;
   std::array<HWND, 2> FolderEdits{};
-  Text ExeFolder;
-  Text WinFolder;
-  Text CurFolder;
-  Text PickedFolder;
   float VersionNumber = 0.0f;
-  Text RenameFormat;
 
   DiskFileSystem disk_;
-  RenameRun run_{*this, disk_};
+  RenameRun run_{*this, state_, disk_};
   mutable RunBinding runBinding_;
 };
 

@@ -3,17 +3,16 @@
 // SetText running the change handlers at once, and running nothing for an unchanged text.
 #include "text/FolderKey.h"
 #include "text/Platform.h"
-#include "ui/Clipboard.h"
-#include "ui/Dialogs.h"
-#include "ui/DiskQueries.h"
-#include "ui/FolderChooser.h"
 #include "ui/convert.h"
+#include "win32/Clipboard.h"
+#include "win32/FolderChooser.h"
 
 namespace tokiwake {
 
 namespace {
 
 constexpr char kNoSuchFolder[] = "そのフォルダーは存在しません！！";
+constexpr char kChooserTitle[] = "フォルダを選択してください";
 constexpr uint16_t kShiftKey = 0x10;
 constexpr uint16_t kMiddleButton = 0x04;
 constexpr char kEnter = 13;
@@ -21,8 +20,8 @@ constexpr char kEnter = 13;
 }  // namespace
 
 void Tconv::ReportMissingFolder(int id) {
-  SystemBeep();
-  tokiwake::ShowMessage(Handle(), kNoSuchFolder);
+  SoundBeep();
+  ShowMessage(kNoSuchFolder);
   SetText(id, "");
 }
 
@@ -49,8 +48,8 @@ void Tconv::FlashMovedFolder() {
 }
 
 void Tconv::txt_Directory0_Change() {
-  CurFolder = GetText(ids::txt_Directory0);
-  if (CurFolder == GetText(ids::txt_Directory1)) SetText(ids::txt_Directory1, "");
+  state_.CurFolder = GetText(ids::txt_Directory0);
+  if (state_.CurFolder == GetText(ids::txt_Directory1)) SetText(ids::txt_Directory1, "");
 }
 
 void Tconv::txt_Directory1_Change() {
@@ -58,24 +57,24 @@ void Tconv::txt_Directory1_Change() {
     MoveFolder2Up();
     return;
   }
-  if (CurFolder.empty()) CurFolder = GetText(ids::txt_Directory1);
+  if (state_.CurFolder.empty()) state_.CurFolder = GetText(ids::txt_Directory1);
 }
 
 void Tconv::txt_Directory0_Exit() {
   const Text folder = GetText(ids::txt_Directory0);
   if (folder.empty()) return;
-  if (!FolderExists(folder)) {
+  if (!disk_.FolderExists(folder)) {
     ReportMissingFolder(ids::txt_Directory0);
     return;
   }
-  CurFolder = folder;
+  state_.CurFolder = folder;
   if (GetText(ids::txt_Directory1) == folder) SetText(ids::txt_Directory1, "");
 }
 
 void Tconv::txt_Directory1_Exit() {
   const Text folder = GetText(ids::txt_Directory1);
   if (folder.empty()) return;
-  if (!FolderExists(folder)) {
+  if (!disk_.FolderExists(folder)) {
     ReportMissingFolder(ids::txt_Directory1);
     return;
   }
@@ -83,7 +82,7 @@ void Tconv::txt_Directory1_Exit() {
   if (folder1.empty()) {
     MoveFolder2Up();
   } else if (folder1 != folder) {
-    if (CurFolder.empty()) CurFolder = folder;
+    if (state_.CurFolder.empty()) state_.CurFolder = folder;
   } else {
     SetText(ids::txt_Directory1, "");
   }
@@ -93,8 +92,8 @@ void Tconv::txt_Directory0_KeyPress(char& key) {
   const Text folder = GetText(ids::txt_Directory0);
   if (key == kEnter && !folder.empty()) {
     key = 0;
-    if (FolderExists(folder)) {
-      CurFolder = folder;
+    if (disk_.FolderExists(folder)) {
+      state_.CurFolder = folder;
     } else {
       ReportMissingFolder(ids::txt_Directory0);
     }
@@ -107,12 +106,12 @@ void Tconv::txt_Directory1_KeyPress(char& key) {
   const Text folder = GetText(ids::txt_Directory1);
   if (key == kEnter && !folder.empty()) {
     key = 0;
-    if (!FolderExists(folder)) {
+    if (!disk_.FolderExists(folder)) {
       ReportMissingFolder(ids::txt_Directory1);
     } else if (GetText(ids::txt_Directory0).empty()) {
       MoveFolder2Up();
-    } else if (CurFolder.empty()) {
-      CurFolder = folder;
+    } else if (state_.CurFolder.empty()) {
+      state_.CurFolder = folder;
     }
     return;
   }
@@ -120,22 +119,22 @@ void Tconv::txt_Directory1_KeyPress(char& key) {
 }
 
 void Tconv::ChooseFolderInto() {
-  PickedFolder = "";
-  PickedFolder = ChooseFolder(Handle(), kChooserTitle);
+  state_.PickedFolder = "";
+  state_.PickedFolder = ChooseFolder(Handle(), kChooserTitle);
 }
 
 void Tconv::cmd_Directory0Click() {
   ChooseFolderInto();
-  if (PickedFolder.empty()) return;
-  CurFolder = PickedFolder;
-  SetText(ids::txt_Directory0, CurFolder);
+  if (state_.PickedFolder.empty()) return;
+  state_.CurFolder = state_.PickedFolder;
+  SetText(ids::txt_Directory0, state_.CurFolder);
 }
 
 void Tconv::cmd_Directory1Click() {
   ChooseFolderInto();
-  if (PickedFolder.empty() || PickedFolder == GetText(ids::txt_Directory0)) return;
-  CurFolder = PickedFolder;
-  SetText(ids::txt_Directory1, PickedFolder);
+  if (state_.PickedFolder.empty() || state_.PickedFolder == GetText(ids::txt_Directory0)) return;
+  state_.CurFolder = state_.PickedFolder;
+  SetText(ids::txt_Directory1, state_.PickedFolder);
 }
 
 void Tconv::txt_Directory0MouseDown() {

@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "ui/Controls.h"
+#include "win32/Controls.h"
 
 namespace tokiwake {
 
@@ -11,6 +11,8 @@ inline constexpr char kMainCaption[] = "デジカメファイルをKurobune Ver.
 inline constexpr int kMainWidth = 480;
 inline constexpr int kMainHeight = 297;
 inline constexpr int kEnlargedHeight = 452;
+// A light green behind everything; every control in one face.
+inline constexpr ControlLook kMainLook{"ＭＳ Ｐゴシック", RGB(0xAA, 0xFF, 0xAA)};
 
 std::span<const ControlSpec> MainLayout();
 std::span<const char* const> PresetPatterns();

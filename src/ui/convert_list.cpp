@@ -1,9 +1,9 @@
 // The extension list: adding and deleting masks, and the all-files box that overrides the list.
 #include "rename/ExtensionMask.h"
-#include "ui/CheckList.h"
-#include "ui/Dialogs.h"
-#include "ui/InputBox.h"
 #include "ui/convert.h"
+#include "ui/convert_layout.h"
+#include "win32/CheckList.h"
+#include "win32/InputBox.h"
 
 namespace tokiwake {
 
@@ -17,7 +17,7 @@ constexpr int kMaxExtensionChars = 255;
 
 void Tconv::cmd_ADDClick() {
   const std::optional<Narrowed> typed =
-      AskForText(Handle(), kAddTitle, kAddPrompt, kMaxExtensionChars);
+      AskForText(Handle(), {kAddTitle, kAddPrompt, kMaxExtensionChars, kMainLook.fontFace});
   if (!typed) return;
   HWND list = Control(ids::lstASCII);
   std::vector<Text> masks;
@@ -28,7 +28,7 @@ void Tconv::cmd_ADDClick() {
     return;
   }
   const Text message = RefusalMessage(decision.refusal);
-  if (!message.empty()) tokiwake::ShowMessage(Handle(), message);
+  if (!message.empty()) ShowMessage(message);
 }
 
 void Tconv::cmd_DELClick() {

@@ -1,9 +1,10 @@
 // The main window as the rename run and the folder walk see it.
 #include "text/Platform.h"
-#include "ui/CheckList.h"
-#include "ui/Dialogs.h"
-#include "ui/MessageLoop.h"
+#include "ui/AppTitle.h"
 #include "ui/convert.h"
+#include "win32/CheckList.h"
+#include "win32/Dialogs.h"
+#include "win32/MessageLoop.h"
 
 namespace tokiwake {
 
@@ -14,6 +15,10 @@ constexpr char kConfirmCaption[] = "確認";
 void Tconv::cmd_STARTClick() { run_.cmd_STARTClick(); }
 
 void Tconv::cmdAboteClick() { run_.cmdAboteClick(); }
+
+bool Tconv::IncludeOldName() const {
+  return SendMessageW(Control(ids::chkMotoFile), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void Tconv::SetStatusText(const Text& text) {
   if (controls_.SetText(ids::txt_Info, text)) runBinding_.statusShown = false;
@@ -43,7 +48,7 @@ void Tconv::OnTokenReplacing() {
 
 void Tconv::PumpMessages() { PumpPendingMessages(Handle()); }
 
-void Tconv::ShowMessage(const Text& text) { tokiwake::ShowMessage(Handle(), text); }
+void Tconv::ShowMessage(const Text& text) { tokiwake::ShowMessage(Handle(), text, kAppTitle); }
 
 // The walk reads the other folder field on every attempt and the extension list for every file;
 // they are read again only after a message that may have changed them.

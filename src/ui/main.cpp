@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "text/Cp932.h"
-#include "ui/Handles.h"
-#include "ui/MessageLoop.h"
-#include "ui/Window.h"
+#include "ui/AppTitle.h"
 #include "ui/convert.h"
 #include "ui/help/frmVersion.h"
+#include "win32/Handles.h"
+#include "win32/MessageLoop.h"
+#include "win32/Window.h"
 
 namespace {
 
@@ -66,9 +67,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   try {
     return Run();
   } catch (const std::exception& error) {
-    tokiwake::ShowErrorBox(nullptr, error.what());
+    tokiwake::ShowErrorBox(nullptr, error.what(), tokiwake::kAppTitle);
   } catch (...) {
-    tokiwake::ShowErrorBox(nullptr, "");
+    tokiwake::ShowErrorBox(nullptr, "", tokiwake::kAppTitle);
   }
   return 1;
 }

@@ -1,7 +1,8 @@
 #include "ui/help/frmVersion.h"
 
 #include "text/Cp932.h"
-#include "ui/Placement.h"
+#include "ui/AppTitle.h"
+#include "win32/Placement.h"
 
 namespace tokiwake {
 
@@ -9,6 +10,8 @@ namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 }  // namespace
+
+TfrmVersion::TfrmVersion() : Window(kAppTitle) {}
 
 bool TfrmVersion::Create(HWND owner) {
   RECT outer{0, 0, kVersionClientWidth, kVersionClientHeight};
@@ -19,11 +22,7 @@ bool TfrmVersion::Create(HWND owner) {
                       height, owner, nullptr, nullptr)) {
     return false;
   }
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const WindowPlace place =
-      PlaceOnWorkArea({work.left, work.top, work.right, work.bottom}, width, height);
-  SetWindowPos(Handle(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  PlaceOnWorkArea(Handle(), width, height);
   return true;
 }
 

@@ -1,12 +1,13 @@
 // The version dialog: created hidden at start, shown by the Help menu.
 #pragma once
 
-#include "ui/Window.h"
+#include "win32/Window.h"
 
 namespace tokiwake {
 
 class TfrmVersion : public Window {
  public:
+  TfrmVersion();
   bool Create(HWND owner);
   void ShowDialog();
 

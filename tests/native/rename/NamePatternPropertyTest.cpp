@@ -117,12 +117,12 @@ TEST(BuildNewNameProperty, NeverSplitsACharacterNorAddsABadNameCharacter) {
     const Text timeText = generate.TimeText();
     // Three attempts as the walk makes them, then a long run of clashes.
     for (const int32_t raise : {0, 1, 1, 40}) {
-      host.fileCounter += raise;
-      const Text result = BuildNewName(host, fileName, timeText, host.fileCounter);
-      const Text fault = Fault(result, host.pattern, fileName);
+      host.state.FileCounter += raise;
+      const Text result = BuildNewName(host, host.state, fileName, timeText, host.state.FileCounter);
+      const Text fault = Fault(result, host.state.RenameFormat, fileName);
       if (!fault.empty()) {
         FAIL() << fault << " in " << ::testing::PrintToString(result) << " from pattern "
-               << ::testing::PrintToString(host.pattern) << ", name "
+               << ::testing::PrintToString(host.state.RenameFormat) << ", name "
                << ::testing::PrintToString(fileName) << ", time " << timeText;
       }
     }

@@ -88,8 +88,8 @@ TEST(FormatCounter, PrintsEveryKindOfCounter) {
     if (row.value == 0) continue;
     const auto build = [&](const char* pattern) {
       FakePatternHost host{pattern};
-      host.fileCounter = row.value;
-      return BuildNewName(host, "a.b", kTime, row.value);
+      host.state.FileCounter = row.value;
+      return BuildNewName(host, host.state, "a.b", kTime, row.value);
     };
     EXPECT_EQ(build("cnt2"), Text(row.cnt2) + ".b");
     EXPECT_EQ(build("x"), Text("x") + row.cnt0 + ".b");

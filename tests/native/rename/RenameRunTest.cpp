@@ -21,7 +21,7 @@ class RenameRunTest : public ::testing::Test {
   }
   FakeDisk disk;
   FakeWindow window;
-  RenameRun run{window, disk};
+  RenameRun run{window, window.state, disk};
 };
 
 TEST_F(RenameRunTest, WritesTheListHiddenAndOpensItInNotepad) {
@@ -36,8 +36,8 @@ TEST_F(RenameRunTest, WritesTheListHiddenAndOpensItInNotepad) {
   EXPECT_EQ(window.statusText, "終了");
   EXPECT_EQ(window.colours.back(), StatusColour::kBlack);
   EXPECT_EQ(window.launched, std::vector<Text>{"C:\\WINDOWS\\NOTEPAD.EXE " + Text(kListPath)});
-  EXPECT_FALSE(window.abortRequested);
-  EXPECT_EQ(window.fileCounter, 0);
+  EXPECT_FALSE(window.state.AbortRequested);
+  EXPECT_EQ(window.state.FileCounter, 0);
   EXPECT_TRUE(window.messages.empty());
   EXPECT_FALSE(run.Active());
 }
@@ -50,7 +50,7 @@ TEST_F(RenameRunTest, FolderTwoAvoidsFolderOneTopLevelNamesAndTheSameTreeTwiceMo
   run.cmd_STARTClick();
   EXPECT_EQ(ListFile(),
             "C:\\one\\2010-05-23 10.20.30.jpg\r\nC:\\two\\2010-05-23 10.20.30-1.jpg\r\n");
-  EXPECT_EQ(window.inSecondFolder, 1);
+  EXPECT_EQ(window.state.InSecondFolder, 1);
 
   disk.AddFile("C:\\three\\a.jpg");
   window.folderFields[0] = "C:\\three";
@@ -66,7 +66,7 @@ TEST_F(RenameRunTest, AnAbortInFolderOneLeavesFolderTwoAndStillShowsTheList) {
   disk.AddFile("C:\\two\\c.jpg");
   window.folderFields[0] = "C:\\one";
   window.folderFields[1] = "C:\\two";
-  window.onPump = [this] { window.abortRequested |= window.statusText == "C:\\one\\a.jpg"; };
+  window.onPump = [this] { window.state.AbortRequested |= window.statusText == "C:\\one\\a.jpg"; };
   run.cmd_STARTClick();
   EXPECT_EQ(ListFile(), "C:\\one\\2010-05-23 10.20.30.jpg\r\n");
   EXPECT_EQ(disk.Names("C:\\two"), std::vector<Text>{"c.jpg"});
@@ -102,8 +102,8 @@ TEST_F(RenameRunTest, AMissingFolderOneOffersTheChooser) {
   EXPECT_EQ(window.messages, std::vector<Text>{"フォルダーが設定されていません！！"});
   EXPECT_EQ(window.chooserCalls, 1);
   EXPECT_EQ(window.questions, 0);  // cancelled
-  EXPECT_FALSE(window.abortRequested);
-  EXPECT_EQ(window.fileCounter, 0);
+  EXPECT_FALSE(window.state.AbortRequested);
+  EXPECT_EQ(window.state.FileCounter, 0);
 
   disk.AddFile("C:\\picked\\a.jpg");
   window.folderFields[0] = "C:\\gone";
@@ -116,20 +116,20 @@ TEST_F(RenameRunTest, AMissingFolderOneOffersTheChooser) {
 TEST_F(RenameRunTest, AnUnusablePatternGivesWayToTheFallbackForTheRun) {
   disk.AddFile("C:\\one\\a.jpg");
   window.folderFields[0] = "C:\\one";
-  window.renameFormat = "a/b";
+  window.state.RenameFormat = "a/b";
   run.cmd_STARTClick();
   EXPECT_EQ(window.messages,
             std::vector<Text>{"「リネームフォーマット.dat」に含まれる文字列に、\nファイル名に使用で"
                               "きない文字\n\\/:*?\"<>|　が\n在ります\n\nこのアプリの指定形式「yyyy-"
                               "mm-dd hh.mn.ss」で表示します。"});
-  EXPECT_EQ(window.renameFormat, "yyyy-mm-dd hh.mn.ss");
+  EXPECT_EQ(window.state.RenameFormat, "yyyy-mm-dd hh.mn.ss");
   EXPECT_EQ(ListFile(), "C:\\one\\2010-05-23 10.20.30.jpg\r\n");
 
   window.messages.clear();
-  window.renameFormat = "";
+  window.state.RenameFormat = "";
   run.cmd_STARTClick();
   EXPECT_TRUE(window.messages.empty());
-  EXPECT_EQ(window.renameFormat, "yyyy-mm-dd hh.mn.ss");
+  EXPECT_EQ(window.state.RenameFormat, "yyyy-mm-dd hh.mn.ss");
 }
 
 TEST_F(RenameRunTest, ASecondClickDuringARunIsIgnoredAndAClosingWindowWaitsForTheRun) {

@@ -48,10 +48,10 @@ TEST(MakeTimeText, TakesSecondsDownToEvenAndDropsMidnight) {
 class WalkTest : public ::testing::Test {
  protected:
   WalkTest() {  // as a run leaves them before its first walk
-    window.abortRequested = false;
-    window.fileCounter = 0;
+    window.state.AbortRequested = false;
+    window.state.FileCounter = 0;
   }
-  void Walk(const Text& folder) { WalkFolder(window, disk, folder); }
+  void Walk(const Text& folder) { WalkFolder(window, window.state, disk, folder); }
   FakeDisk disk;
   FakeWindow window;
 };
@@ -63,10 +63,10 @@ TEST_F(WalkTest, EachStatusColourFollowsItsFileAndEveryFileStartsFromCounterZero
   Walk("C:\\f");
   EXPECT_EQ(window.colours,
             (std::vector{StatusColour::kBlue, StatusColour::kBlack, StatusColour::kBlue}));
-  EXPECT_EQ(window.folderListText,
+  EXPECT_EQ(window.state.FolderListText,
             "C:\\f\\2010-05-23 10.20.30-1.jpg\r\nC:\\f\\2011-01-01 01.01.02.jpg\r\n");
   EXPECT_EQ(window.statusText, "C:\\f\\c.jpg");
-  EXPECT_EQ(window.fileCounter, 0);
+  EXPECT_EQ(window.state.FileCounter, 0);
   EXPECT_GT(window.redNotices, 0);
 }
 
@@ -76,7 +76,7 @@ TEST_F(WalkTest, TrailingBackslashIsDroppedOnlyWhenItIsACharacterOfItsOwn) {
   disk.AddFile("D:\\写真\\表\\c.jpg");  // 表 ends in the byte 0x5C
   Walk("C:\\");
   Walk("D:\\写真\\表");
-  EXPECT_EQ(window.folderListText,
+  EXPECT_EQ(window.state.FolderListText,
             "C:\\2010-05-23 10.20.30.jpg\r\nC:\\sub\\2011-01-02 03.04.06.jpg\r\n"
             "D:\\写真\\表\\2010-05-23 10.20.30.jpg\r\n");
 }
@@ -95,11 +95,11 @@ TEST_F(WalkTest, AFileAlreadyNamedSoOrDifferentOnlyInCaseMovesToTheNextFreeName)
   disk.AddFile("D:\\g\\PHOTO 2010.jpg");
   disk.AddFile("E:\\h\\2010.05.23-01.jpg");
   Walk("C:\\f");
-  window.renameFormat = "Photo yyyy";
+  window.state.RenameFormat = "Photo yyyy";
   Walk("D:\\g");
-  window.renameFormat = "yyyy.mm.dd-cnt2";
+  window.state.RenameFormat = "yyyy.mm.dd-cnt2";
   Walk("E:\\h");
-  EXPECT_EQ(window.folderListText,
+  EXPECT_EQ(window.state.FolderListText,
             "C:\\f\\2010-05-23 10.20.30-1.jpg\r\nD:\\g\\Photo 2010-1.jpg\r\n"
             "E:\\h\\2010.05.23-02.jpg\r\n");
 }
@@ -114,7 +114,7 @@ TEST_F(WalkTest, ANameMadeByAnotherProgramAfterTheListingIsAClashAndStaysUntouch
   };
   Walk("C:\\f");
   EXPECT_TRUE(window.messages.empty());
-  EXPECT_EQ(window.folderListText, "C:\\f\\2010-05-23 10.20.30-1.jpg\r\n");
+  EXPECT_EQ(window.state.FolderListText, "C:\\f\\2010-05-23 10.20.30-1.jpg\r\n");
   EXPECT_EQ(disk.Find(taken)->content, "another program's");
 }
 
@@ -125,12 +125,12 @@ TEST_F(WalkTest, ANameTakenInTheOtherFolderTopLevelIsAClashButNotOneInItsSubfold
   disk.AddFile("C:\\f\\b.jpg", {2010, 5, 24, 0, 0, 0});
   window.folderFields[1] = "C:\\other";
   Walk("C:\\f");
-  EXPECT_EQ(window.folderListText,
+  EXPECT_EQ(window.state.FolderListText,
             "C:\\f\\2010-05-23 10.20.30-1.jpg\r\nC:\\f\\2010-05-24 00.00.00.jpg\r\n");
 }
 
 TEST_F(WalkTest, ClashesAreTriedUpToCounterThousandThenReported) {
-  window.renameFormat = "x";  // attempts give x, x, x-1 ... x-999
+  window.state.RenameFormat = "x";  // attempts give x, x, x-1 ... x-999
   window.folderFields[1] = "C:\\other";
   disk.AddFile("C:\\other\\x.jpg");
   for (int n = 1; n <= 998; ++n) disk.AddFile("C:\\other\\x-" + std::to_string(n) + ".jpg");
@@ -145,7 +145,7 @@ TEST_F(WalkTest, ClashesAreTriedUpToCounterThousandThenReported) {
             std::vector<Text>{Message("C:\\g\\b.jpg", "C:\\g\\x-999.jpg",
                                       "同じファイル名があるので変更できません！！")});
   EXPECT_TRUE(disk.FileExists("C:\\g\\b.jpg"));
-  EXPECT_EQ(window.folderListText, "C:\\f\\x-999.jpg\r\nC:\\g\\b.jpg\r\n");
+  EXPECT_EQ(window.state.FolderListText, "C:\\f\\x-999.jpg\r\nC:\\g\\b.jpg\r\n");
   EXPECT_EQ(window.colours.back(), StatusColour::kBlue);
 }
 
@@ -159,7 +159,7 @@ TEST_F(WalkTest, ARefusedRenameOrAFolderInTheWayIsReportedAndTheFileListedUnchan
       window.messages,
       (std::vector<Text>{Message("C:\\f\\a.jpg", "C:\\f\\2010-05-23 10.20.30.jpg", kFailureTail),
                          Message("C:\\g\\b.jpg", "C:\\g\\2010-05-23 10.20.30.jpg", kFailureTail)}));
-  EXPECT_EQ(window.folderListText, "C:\\f\\a.jpg\r\nC:\\g\\b.jpg\r\n");
+  EXPECT_EQ(window.state.FolderListText, "C:\\f\\a.jpg\r\nC:\\g\\b.jpg\r\n");
 }
 
 TEST_F(WalkTest, NamesCodePage932CannotHoldAreNeverUsedAsPaths) {
@@ -173,24 +173,24 @@ TEST_F(WalkTest, NamesCodePage932CannotHoldAreNeverUsedAsPaths) {
       window.messages,
       (std::vector<Text>{Message("C:\\f\\a?.jpg", "C:\\f\\2010-05-23 10.20.30.jpg", kFailureTail),
                          Message("C:\\f\\x?", "C:\\f\\x?", kFailureTail)}));
-  EXPECT_EQ(window.folderListText, "C:\\f\\2010-05-23 10.20.30-1.jpg\r\nC:\\f\\a?.jpg\r\n");
+  EXPECT_EQ(window.state.FolderListText, "C:\\f\\2010-05-23 10.20.30-1.jpg\r\nC:\\f\\a?.jpg\r\n");
 }
 
 TEST_F(WalkTest, AnAbortFinishesTheFileInHandAndEntersNothingMore) {
   for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "s1\\d.jpg", "s2\\e.jpg"}) {
     disk.AddFile(Text("C:\\f\\") + name, {2010, 5, 23, 10, 20, name[0] == 'a' ? 30 : 32});
   }
-  window.onPump = [this] { window.abortRequested |= window.statusText == "C:\\f\\b.jpg"; };
+  window.onPump = [this] { window.state.AbortRequested |= window.statusText == "C:\\f\\b.jpg"; };
   Walk("C:\\f");
-  EXPECT_EQ(window.folderListText,
+  EXPECT_EQ(window.state.FolderListText,
             "C:\\f\\2010-05-23 10.20.30.jpg\r\nC:\\f\\2010-05-23 10.20.32.jpg\r\n");
   EXPECT_EQ(disk.Names("C:\\f\\s1"), std::vector<Text>{"d.jpg"});
 
   // Stopped inside a subfolder, no pending level enters another one.
-  window.abortRequested = false;
-  window.folderListText.clear();
+  window.state.AbortRequested = false;
+  window.state.FolderListText.clear();
   disk.listed.clear();
-  window.onPump = [this] { window.abortRequested |= window.statusText == "C:\\f\\s1\\d.jpg"; };
+  window.onPump = [this] { window.state.AbortRequested |= window.statusText == "C:\\f\\s1\\d.jpg"; };
   Walk("C:\\f");
   EXPECT_EQ(disk.listed, (std::vector<Text>{"C:\\f", "C:\\f\\s1"}));
   EXPECT_EQ(disk.Names("C:\\f\\s2"), std::vector<Text>{"e.jpg"});

@@ -16,7 +16,7 @@ const Items kDefaultList{"*.jpg", "*.jpeg", "*.gif", "*.bmp"};
 class SettingsFile : public testing::Test {
  protected:
   TempFolder folder_{"ソ表"};  // a program folder whose name holds trail bytes 0x5C
-  const Text path_ = folder_ / kListFileName;
+  const Text path_ = folder_ / kMaskFileName;
 };
 
 TEST_F(SettingsFile, MissingFileLeavesTheListAsItIs) {

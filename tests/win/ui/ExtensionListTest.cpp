@@ -5,7 +5,7 @@
 #include "harness/Harness.h"
 #include "harness/InputBoxes.h"
 #include "text/Cp932.h"
-#include "ui/CheckList.h"
+#include "win32/CheckList.h"
 
 namespace tokiwake::test {
 namespace {

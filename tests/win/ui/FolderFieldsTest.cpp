@@ -76,7 +76,7 @@ class FolderFieldsTest : public MainWindowTest {
   HWND Elsewhere() { return Control(ids::lstASCII); }
   // Leaving a field where a box may come between: the focus then ends on the window itself.
   void LeaveField() { SetFocus(Elsewhere()); }
-  const Text& CurFolder() { return Conv().CurFolderText(); }
+  const Text& CurFolder() { return Conv().State().CurFolder; }
 
   // The box that reports a missing folder, once, with the beep before it.
   void ExpectOneMissingFolderReport(const DialogDriver& dialogs) {
@@ -403,13 +403,13 @@ TEST_F(FolderFieldsTest, TheChooserFillsAFieldButNeverFolder2WithFolder1sFolder)
   ClickButton(Control(ids::cmd_Directory0));
   const Text chosen = Folder1();
   EXPECT_EQ(lstrcmpiW(ToWide(chosen).c_str(), ToWide(a_.Path()).c_str()), 0) << ForLog(chosen);
-  EXPECT_EQ(Conv().PickedFolderText(), chosen);
+  EXPECT_EQ(Conv().State().PickedFolder, chosen);
   EXPECT_EQ(CurFolder(), chosen);
 
   // The same folder for folder 2: nothing changes.
   dialogs.ChooseInChooser(a_.Path());
   ClickButton(Control(ids::cmd_Directory1));
-  EXPECT_EQ(Conv().PickedFolderText(), chosen);
+  EXPECT_EQ(Conv().State().PickedFolder, chosen);
   EXPECT_EQ(Folder1(), chosen);
   EXPECT_EQ(Folder2(), "");
   EXPECT_EQ(CurFolder(), chosen);
@@ -434,15 +434,15 @@ TEST_F(FolderFieldsTest, TheChooserFillsAFieldButNeverFolder2WithFolder1sFolder)
 
 TEST_F(FolderFieldsTest, CancellingTheChooserChangesNothing) {
   Start({a_.Path()});  // the folder from the command line is the one last picked
-  ASSERT_EQ(Conv().PickedFolderText(), a_.Path());
+  ASSERT_EQ(Conv().State().PickedFolder, a_.Path());
   SetText(Edit2(), b_.Path());
   DialogDriver dialogs;
   dialogs.CancelChooser();
   dialogs.CancelChooser();
   ClickButton(Control(ids::cmd_Directory0));
-  EXPECT_EQ(Conv().PickedFolderText(), "");
+  EXPECT_EQ(Conv().State().PickedFolder, "");
   ClickButton(Control(ids::cmd_Directory1));
-  EXPECT_EQ(Conv().PickedFolderText(), "");
+  EXPECT_EQ(Conv().State().PickedFolder, "");
   EXPECT_EQ(Folder1(), a_.Path());
   EXPECT_EQ(Folder2(), b_.Path());
   EXPECT_EQ(CurFolder(), a_.Path());

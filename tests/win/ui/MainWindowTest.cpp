@@ -8,10 +8,9 @@
 
 #include "harness/Harness.h"
 #include "text/Cp932.h"
-#include "ui/CheckList.h"
-#include "ui/Placement.h"
+#include "win32/CheckList.h"
+#include "win32/Placement.h"
 #include "ui/convert_layout.h"
-#include "ui/help/frmVersion.h"
 #include "MainWindowFixture.h"
 
 namespace tokiwake::test {
@@ -127,19 +126,11 @@ TEST_F(MainWindowTest, ListPresetsMenusAndFontsAreThere) {
   EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
 }
 
-TEST(Placement, CentresOnTheWorkAreaSizeAtTheOrigin) {
-  EXPECT_EQ(PlaceOnWorkArea({0, 0, 1024, 738}, 480, 297).top, 220);
-  EXPECT_EQ(PlaceOnWorkArea({0, 0, 1024, 738}, 480, 297).left, 272);
-  EXPECT_EQ(PlaceOnWorkArea({0, 30, 1024, 768}, 480, 297).top, 220);
-  EXPECT_EQ(PlaceOnWorkArea({0, 0, 400, 200}, 480, 297).left, -40);
-  EXPECT_EQ(PlaceOnWorkArea({0, 0, 400, 200}, 480, 297).top, -48);  // -48.5 truncated toward zero
-}
-
 TEST_F(MainWindowTest, FixedValuesAreSetAtCreation) {
   Start();
   EXPECT_EQ(std::bit_cast<uint32_t>(Conv().VersionNumberValue()), 0x3F80002Au);
-  EXPECT_EQ(RightChars(1, Conv().WinFolderText()), "\\");
-  EXPECT_EQ(Conv().ExeFolderText(), programFolder_.Path() + "\\");
+  EXPECT_EQ(RightChars(1, Conv().State().WinFolder), "\\");
+  EXPECT_EQ(Conv().State().ExeFolder, programFolder_.Path() + "\\");
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   RECT outer{};
@@ -152,7 +143,7 @@ TEST_F(MainWindowTest, FixedValuesAreSetAtCreation) {
 TEST_F(MainWindowTest, WithoutSettingsFilesTheDefaultsAreUsedAndSavedAtClose) {
   Start();
   EXPECT_EQ(GetText(Control(ids::txt_TimeReName)), "yyyy.mm.dd-cnt2");
-  EXPECT_EQ(Conv().RenameFormatText(), "yyyy.mm.dd-cnt2");
+  EXPECT_EQ(Conv().State().RenameFormat, "yyyy.mm.dd-cnt2");
   Close();
   EXPECT_EQ(ReadBytes(programFolder_ / "リネームフォーマット.dat"), "yyyy.mm.dd-cnt2");
   EXPECT_EQ(ReadBytes(programFolder_ / "dCamFlist.dat"), "*.jpg\r\n*.jpeg\r\n*.gif\r\n*.bmp\r\n");
@@ -168,7 +159,7 @@ TEST_F(MainWindowTest, SavedMasksComeBackTickedAndOnlyThePatternsFirstLineCounts
   EXPECT_EQ(items[1].text, "");
   EXPECT_EQ(items[2].text, "*.tif");
   for (const CheckItem& item : items) EXPECT_TRUE(item.ticked);
-  EXPECT_EQ(Conv().RenameFormatText(), "yyyy-mm-dd cnt2");
+  EXPECT_EQ(Conv().State().RenameFormat, "yyyy-mm-dd cnt2");
   SetTicked(Control(ids::lstASCII), 0, false);
   Close();
   EXPECT_EQ(ReadBytes(programFolder_ / "リネームフォーマット.dat"), "yyyy-mm-dd cnt2");
@@ -186,22 +177,22 @@ TEST_F(MainWindowTest, APatternWithABadCharacterIsReportedOnceAndReplaced) {
             "「リネームフォーマット.dat」に含まれる文字列に、\nファイル名に使用できない文字\n"
             "\\/:*?\"<>|　が\n在ります\n\nこのアプリの指定形式「yyyy.mm.dd-cnt2」で表示します。");
   EXPECT_EQ(GetText(Control(ids::txt_TimeReName)), "yyyy.mm.dd-cnt2");
-  EXPECT_EQ(Conv().RenameFormatText(), "yyyy.mm.dd-cnt2");
+  EXPECT_EQ(Conv().State().RenameFormat, "yyyy.mm.dd-cnt2");
 }
 
 TEST_F(MainWindowTest, DoubleByteCharactersInThePatternAreNoBadCharacters) {
   WriteBytes(programFolder_ / "リネームフォーマット.dat", "yyyy年mm月dd日ソ表");
   NoMessageBox none;
   Start();
-  EXPECT_EQ(Conv().RenameFormatText(), "yyyy年mm月dd日ソ表");
+  EXPECT_EQ(Conv().State().RenameFormat, "yyyy年mm月dd日ソ表");
 }
 
 TEST_F(MainWindowTest, AnExistingFolderOnTheCommandLineBecomesFolder1) {
   TempFolder photos("写真 と ソ表");
   Start({photos.Path(), "ignored"});
   EXPECT_EQ(Folder1(), photos.Path());
-  EXPECT_EQ(Conv().CurFolderText(), photos.Path());
-  EXPECT_EQ(Conv().PickedFolderText(), photos.Path());
+  EXPECT_EQ(Conv().State().CurFolder, photos.Path());
+  EXPECT_EQ(Conv().State().PickedFolder, photos.Path());
 }
 
 TEST_F(MainWindowTest, AnArgumentThatIsNoFolderIsIgnoredSilently) {
@@ -241,13 +232,13 @@ TEST_F(MainWindowTest, ThePatternFollowsTypingAndPresetChoice) {
   SendMessageW(combo, CB_SETCURSEL, 2, 0);
   SendMessageW(Conv().Handle(), WM_COMMAND, MAKEWPARAM(ids::txt_TimeReName, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(combo));
-  EXPECT_EQ(Conv().RenameFormatText(), "yyyy-mm-dd hh.mn.ss");
+  EXPECT_EQ(Conv().State().RenameFormat, "yyyy-mm-dd hh.mn.ss");
 
   HWND field = FindWindowExW(combo, nullptr, L"Edit", nullptr);
   ASSERT_NE(field, nullptr);
   SetText(field, "");
   TypeChars(field, "YYYYcnt3");
-  EXPECT_EQ(Conv().RenameFormatText(), "YYYYcnt3");
+  EXPECT_EQ(Conv().State().RenameFormat, "YYYYcnt3");
   Close();
   EXPECT_EQ(ReadBytes(programFolder_ / "リネームフォーマット.dat"), "YYYYcnt3");
 }
@@ -256,9 +247,9 @@ TEST_F(MainWindowTest, SettingATextRunsTheChangeHandlerOnlyWhenItChanges) {
   Start();
   TempFolder photos;
   Conv().SetText(ids::txt_Directory0, photos.Path());
-  EXPECT_EQ(Conv().CurFolderText(), photos.Path());  // the change handler ran before SetText returned
+  EXPECT_EQ(Conv().State().CurFolder, photos.Path());  // the change handler ran before SetText returned
   Conv().SetText(ids::txt_Directory0, photos.Path());
-  EXPECT_EQ(Conv().CurFolderText(), photos.Path());
+  EXPECT_EQ(Conv().State().CurFolder, photos.Path());
 }
 
 TEST_F(MainWindowTest, TheCloseButtonAndTheExitItemBothSaveAndClose) {
@@ -272,17 +263,6 @@ TEST_F(MainWindowTest, TheCloseButtonAndTheExitItemBothSaveAndClose) {
   ChooseMenuItem(Conv().Handle(), ids::mnuExit);
   EXPECT_TRUE(closed_);
   EXPECT_TRUE(PathExists(programFolder_ / "dCamFlist.dat"));
-}
-
-TEST(VersionDialog, IsCreatedHiddenWithItsCaptionAndClientSize) {
-  TfrmVersion dialog;
-  ASSERT_TRUE(dialog.Create(nullptr));
-  EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
-  EXPECT_EQ(GetText(dialog.Handle()), "バージョン情報");
-  RECT client{};
-  GetClientRect(dialog.Handle(), &client);
-  EXPECT_EQ(client.right, 344);
-  EXPECT_EQ(client.bottom, 184);
 }
 
 }  // namespace

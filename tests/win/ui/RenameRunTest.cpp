@@ -147,7 +147,7 @@ class RenameRunTest : public MainWindowTest {
 
   void UsePattern(const Text& pattern) {
     Conv().SetText(ids::txt_TimeReName, pattern);
-    ASSERT_EQ(Conv().RenameFormatText(), pattern);
+    ASSERT_EQ(Conv().State().RenameFormat, pattern);
   }
 
   // Clicks the start button and answers the backup question with Yes, then the boxes given.
@@ -206,7 +206,7 @@ TEST_F(RenameRunTest, AsksFirstThenListsEachRenamedPathInWalkOrderAndShowsTheLis
   HWND patternField = FindWindowExW(Control(ids::txt_TimeReName), nullptr, L"Edit", nullptr);
   SetText(patternField, "");
   TypeChars(patternField, "yyyy-mm-dd hh.mn.ss");
-  ASSERT_EQ(Conv().RenameFormatText(), "yyyy-mm-dd hh.mn.ss");
+  ASSERT_EQ(Conv().State().RenameFormat, "yyyy-mm-dd hh.mn.ss");
 
   RunBoxes boxes({{ButtonCaption(kYes), nullptr}});
   ClickButton(Control(ids::cmd_START));

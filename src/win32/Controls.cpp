@@ -1,9 +1,9 @@
-#include "ui/Controls.h"
+#include "win32/Controls.h"
 
 #include <stdexcept>
 
 #include "text/Cp932.h"
-#include "ui/CheckList.h"
+#include "win32/CheckList.h"
 
 namespace tokiwake {
 
@@ -70,13 +70,13 @@ void FitClosedComboHeight(HWND combo, int height) {
 
 }  // namespace
 
-HFONT CreateUiFont(int points) {
+HFONT CreateUiFont(const char* face, int points) {
   LOGFONTW lf{};
   lf.lfHeight = -MulDiv(points, 96, 72);
   lf.lfCharSet = SHIFTJIS_CHARSET;
   lf.lfQuality = DEFAULT_QUALITY;
-  const std::wstring face = ToWide(kFontFace);
-  wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  const std::wstring wideFace = ToWide(face);
+  wcsncpy(lf.lfFaceName, wideFace.c_str(), LF_FACESIZE - 1);
   return CreateFontIndirectW(&lf);
 }
 
@@ -88,10 +88,16 @@ Text GetText(HWND window) {
   return Narrow(buffer);
 }
 
-void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs) {
-  font9_.Reset(CreateUiFont(9));
-  font8_.Reset(CreateUiFont(8));
-  formBrush_.Reset(CreateSolidBrush(kFormColour));
+HFONT ControlSet::FontOf(int points) {
+  OwnedFont& font = fonts_[points];
+  if (!font) font.Reset(CreateUiFont(fontFace_, points));
+  return font.get();
+}
+
+void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, const ControlLook& look) {
+  fontFace_ = look.fontFace;
+  formColour_ = look.formColour;
+  formBrush_.Reset(CreateSolidBrush(formColour_));
   labelBrush_.Reset(CreateSolidBrush(GetSysColor(COLOR_ACTIVEBORDER)));
   HINSTANCE instance = GetModuleHandleW(nullptr);
   for (const ControlSpec& layout : specs) {
@@ -102,7 +108,7 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs) {
       left += group.left;
       top += group.top;
     }
-    HFONT font = layout.fontPoints == 8 ? font8_.get() : font9_.get();
+    HFONT font = FontOf(layout.fontPoints);
     int width = layout.width;
     int height = layout.height;
     if (width == 0) {
@@ -177,7 +183,7 @@ HBRUSH ControlSet::PaintColours(HWND control, HDC dc) {
       SetBkColor(dc, GetSysColor(COLOR_ACTIVEBORDER));
       return labelBrush_.get();
     default:
-      SetBkColor(dc, kFormColour);
+      SetBkColor(dc, formColour_);
       return formBrush_.get();
   }
 }

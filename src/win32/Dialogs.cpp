@@ -1,10 +1,9 @@
-#include "ui/Dialogs.h"
+#include "win32/Dialogs.h"
 
 #include <commctrl.h>
 
 #include "text/Cp932.h"
-#include "ui/AppTitle.h"
-#include "ui/Handles.h"
+#include "win32/Handles.h"
 
 namespace tokiwake {
 
@@ -43,8 +42,8 @@ LRESULT CALLBACK DressQuestionBox(int code, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void ShowMessage(HWND owner, const Text& text) {
-  MessageBoxW(owner, ToWide(text).c_str(), ToWide(kAppTitle).c_str(), MB_OK);
+void ShowMessage(HWND owner, const Text& text, const Text& caption) {
+  MessageBoxW(owner, ToWide(text).c_str(), ToWide(caption).c_str(), MB_OK);
 }
 
 void SystemBeep() { MessageBeep(MB_OK); }

@@ -3,13 +3,17 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "text/SjisText.h"
 
 namespace tokiwake {
 
 class Window {
  public:
-  Window() = default;
+  // `errorCaption` is the caption of the box that shows an exception a handler let escape: the
+  // application's title.
+  explicit Window(Text errorCaption) : errorCaption_(std::move(errorCaption)) {}
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
   virtual ~Window();
@@ -25,10 +29,11 @@ class Window {
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  Text errorCaption_;
   HWND hwnd_ = nullptr;
 };
 
-// Shows an exception that reached a window procedure in the standard error box.
-void ShowErrorBox(HWND owner, const char* message);
+// The standard error box (an error icon, OK) for an exception that reached the top of a handler.
+void ShowErrorBox(HWND owner, const char* message, const Text& caption);
 
 }  // namespace tokiwake

@@ -1,5 +1,6 @@
+// The settings files on the disk: the formats of SettingsText.cpp over the whole-file input and
+// output of WholeFile_win32.cpp.
 #include "settings/Settings.h"
-
 #include "settings/SettingsText.h"
 #include "settings/WholeFile.h"
 
@@ -15,5 +16,9 @@ void SaveSettings(const Text& path, const std::vector<Text>& items) {
   if (path.empty()) return;
   WriteWholeFile(FormatListText(items), path);
 }
+
+Text LoadPattern(const Text& path) { return FirstLine(ReadWholeFile(path)); }
+
+void SavePattern(const Text& path, const Text& pattern) { WriteWholeFile(pattern, path); }
 
 }  // namespace tokiwake

@@ -8,7 +8,7 @@
 #include <span>
 
 #include "text/SjisText.h"
-#include "ui/Handles.h"
+#include "win32/Handles.h"
 
 namespace tokiwake {
 
@@ -32,18 +32,22 @@ inline constexpr COLORREF kMaroon = RGB(128, 0, 0);
 inline constexpr COLORREF kRed = RGB(255, 0, 0);
 inline constexpr COLORREF kYellow = RGB(255, 255, 0);
 inline constexpr COLORREF kLime = RGB(0, 255, 0);
-inline constexpr COLORREF kFormColour = RGB(0xAA, 0xFF, 0xAA);
 
-inline constexpr char kFontFace[] = "ＭＳ Ｐゴシック";
+// What the application decides for all of its controls.
+struct ControlLook {
+  const char* fontFace;  // every control's font, in the size its row gives
+  COLORREF formColour;   // the window's background, behind labels, check boxes and group boxes
+};
 
-HFONT CreateUiFont(int points);
+// A font of that face in Shift_JIS, `points` high at 96 dpi.
+HFONT CreateUiFont(const char* face, int points);
 // Reads a window's text as code page 932 bytes.
 Text GetText(HWND window);
 
 class ControlSet {
  public:
   // Creates every control of the table on `parent`, in table order, which is the tab order.
-  void Create(HWND parent, std::span<const ControlSpec> specs);
+  void Create(HWND parent, std::span<const ControlSpec> specs, const ControlLook& look);
 
   HWND Get(int id) const;
   const ControlSpec& LayoutOf(int id) const;
@@ -71,9 +75,12 @@ class ControlSet {
     COLORREF background;
     OwnedBrush brush;
   };
+  HFONT FontOf(int points);
+
   std::map<int, Entry> entries_;
-  OwnedFont font9_;
-  OwnedFont font8_;
+  const char* fontFace_ = nullptr;
+  std::map<int, OwnedFont> fonts_;  // by size in points
+  COLORREF formColour_ = CLR_INVALID;
   OwnedBrush formBrush_;
   OwnedBrush labelBrush_;
 };

@@ -1,9 +1,8 @@
-#include "ui/Window.h"
+#include "win32/Window.h"
 
 #include <exception>
 
 #include "text/Cp932.h"
-#include "ui/AppTitle.h"
 
 namespace tokiwake {
 
@@ -57,9 +56,9 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   try {
     result = self->HandleMessage(message, wParam, lParam);
   } catch (const std::exception& error) {
-    ShowErrorBox(hwnd, error.what());
+    ShowErrorBox(hwnd, error.what(), self->errorCaption_);
   } catch (...) {
-    ShowErrorBox(hwnd, "");
+    ShowErrorBox(hwnd, "", self->errorCaption_);
   }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
@@ -68,8 +67,8 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   return result;
 }
 
-void ShowErrorBox(HWND owner, const char* message) {
-  MessageBoxW(owner, ToWide(message).c_str(), ToWide(kAppTitle).c_str(), MB_OK | MB_ICONERROR);
+void ShowErrorBox(HWND owner, const char* message, const Text& caption) {
+  MessageBoxW(owner, ToWide(message).c_str(), ToWide(caption).c_str(), MB_OK | MB_ICONERROR);
 }
 
 }  // namespace tokiwake

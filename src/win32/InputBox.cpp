@@ -1,9 +1,7 @@
-#include "ui/InputBox.h"
+#include "win32/InputBox.h"
 
 #include <string>
 #include <vector>
-
-#include "ui/Controls.h"
 
 namespace tokiwake {
 
@@ -120,20 +118,20 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-std::optional<Narrowed> AskForText(HWND owner, const Text& title, const Text& prompt,
-                                   int maxChars) {
+std::optional<Narrowed> AskForText(HWND owner, const TextRequest& request) {
   const std::vector<ItemSpec> items = {
-      {kStaticAtom, SS_LEFT | SS_NOPREFIX, 7, 7, 186, 9, kPromptId, ToWide(prompt)},
+      {kStaticAtom, SS_LEFT | SS_NOPREFIX, 7, 7, 186, 9, kPromptId, ToWide(request.prompt)},
       {kEditAtom, ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 18, 186, 12, kEditId, {}},
       {kButtonAtom, BS_DEFPUSHBUTTON | WS_TABSTOP, 89, 38, 50, 14, IDOK, ToWide(kOkCaption)},
       {kButtonAtom, BS_PUSHBUTTON | WS_TABSTOP, 143, 38, 50, 14, IDCANCEL, ToWide(kCancelCaption)},
   };
   TemplateWriter writer;
   writer.Header(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                static_cast<WORD>(items.size()), 200, 59, ToWide(title), ToWide(kFontFace));
+                static_cast<WORD>(items.size()), 200, 59, ToWide(request.title),
+                ToWide(request.fontFace));
   for (const ItemSpec& item : items) writer.Item(item);
 
-  BoxState state{maxChars, {}};
+  BoxState state{request.maxChars, {}};
   const INT_PTR answer = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), writer.Get(), owner,
                                                  &InputBoxProc, reinterpret_cast<LPARAM>(&state));
   if (answer != IDOK) return std::nullopt;

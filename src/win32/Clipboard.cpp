@@ -1,4 +1,4 @@
-#include "ui/Clipboard.h"
+#include "win32/Clipboard.h"
 
 #include <windows.h>
 

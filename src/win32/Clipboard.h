@@ -1,3 +1,4 @@
+// Text on the clipboard.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// The shell's folder chooser.
 #pragma once
 
 #include <windows.h>
@@ -5,8 +6,6 @@
 #include "text/SjisText.h"
 
 namespace tokiwake {
-
-inline constexpr char kChooserTitle[] = "フォルダを選択してください";
 
 // The shell's folder browser rooted at the desktop, file-system folders only, nothing
 // preselected. Returns "" when the user cancels or the selection has no path that code page 932

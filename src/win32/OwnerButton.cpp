@@ -1,4 +1,4 @@
-#include "ui/OwnerButton.h"
+#include "win32/OwnerButton.h"
 
 #include <string>
 

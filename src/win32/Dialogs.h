@@ -1,4 +1,4 @@
-// The modal boxes the main window shows.
+// Modal message boxes and the system beep.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +9,8 @@
 
 namespace tokiwake {
 
-// A plain message: one OK button, the application title as caption.
-void ShowMessage(HWND owner, const Text& text);
+// A plain message: one OK button.
+void ShowMessage(HWND owner, const Text& text, const Text& caption);
 void SystemBeep();
 
 // A question with a question icon and the buttons "はい(&Y)" (default) and "いいえ(&N)"; Esc

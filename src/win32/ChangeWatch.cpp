@@ -1,4 +1,4 @@
-#include "ui/ChangeWatch.h"
+#include "win32/ChangeWatch.h"
 
 #include <commctrl.h>
 

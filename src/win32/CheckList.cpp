@@ -1,4 +1,4 @@
-#include "ui/CheckList.h"
+#include "win32/CheckList.h"
 
 #include <commctrl.h>
 

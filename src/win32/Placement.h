@@ -1,6 +1,8 @@
 // Where a window goes at start: centred on a rectangle of the work area's size at the origin.
 #pragma once
 
+#include <windows.h>
+
 namespace tokiwake {
 
 struct WindowPlace {
@@ -17,5 +19,8 @@ struct WorkArea {
 constexpr WindowPlace PlaceOnWorkArea(WorkArea work, int outerWidth, int outerHeight) {
   return {(work.right - work.left - outerWidth) / 2, (work.bottom - work.top - outerHeight) / 2};
 }
+
+// Moves the window where PlaceOnWorkArea puts it on the primary screen's work area.
+void PlaceOnWorkArea(HWND window, int outerWidth, int outerHeight);
 
 }  // namespace tokiwake

@@ -1,4 +1,4 @@
-#include "ui/MessageLoop.h"
+#include "win32/MessageLoop.h"
 
 namespace tokiwake {
 

@@ -6,7 +6,7 @@
 
 #include "harness/Harness.h"
 #include "text/Cp932.h"
-#include "ui/DiskFileSystem.h"
+#include "rename/FileSystem.h"
 
 namespace tokiwake::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/FolderChooser.h"
+#include "win32/FolderChooser.h"
 
 #include <shlobj.h>
 

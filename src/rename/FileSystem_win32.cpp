@@ -1,14 +1,20 @@
-#include "ui/DiskFileSystem.h"
-
 #include <windows.h>
 
+#include "rename/FileSystem.h"
 #include "text/Cp932.h"
-#include "ui/DiskQueries.h"
-#include "ui/Handles.h"
+#include "win32/Handles.h"
 
 namespace tokiwake {
 
 namespace {
+
+DWORD AttributesOf(const std::wstring& path) {
+  if (path.empty()) return INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(path.c_str());
+}
+
+// Something, file or folder, already has this name.
+bool NameTaken(const std::wstring& path) { return AttributesOf(path) != INVALID_FILE_ATTRIBUTES; }
 
 LocalTime ToLocalTime(const FILETIME& utc) {
   FILETIME local{};
@@ -37,9 +43,15 @@ std::vector<FolderEntry> DiskFileSystem::ListFolder(const Text& folder) {
   return entries;
 }
 
-bool DiskFileSystem::FileExists(const Text& path) { return tokiwake::FileExists(path); }
+bool DiskFileSystem::FileExists(const Text& path) {
+  const DWORD attributes = AttributesOf(ToWide(path));
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
 
-bool DiskFileSystem::FolderExists(const Text& path) { return tokiwake::FolderExists(path); }
+bool DiskFileSystem::FolderExists(const Text& path) {
+  const DWORD attributes = AttributesOf(ToWide(path));
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
 
 bool DiskFileSystem::RenameFile(const Text& from, const Text& to) {
   const std::wstring source = ToWide(from);
@@ -48,7 +60,7 @@ bool DiskFileSystem::RenameFile(const Text& from, const Text& to) {
   // file its own name in other letter case. Where the disk ignores case that name is taken too:
   // by the file itself.
   if (CompareStringOrdinal(source.c_str(), -1, target.c_str(), -1, TRUE) == CSTR_EQUAL &&
-      GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+      NameTaken(target)) {
     return false;
   }
   return MoveFileW(source.c_str(), target.c_str()) != FALSE;

@@ -28,6 +28,13 @@ class Owned {
     if (Traits::IsValid(handle_)) Traits::Close(handle_);
     handle_ = handle;
   }
+  // Closes now and tells whether that worked: a file whose close fails may not hold what was
+  // written to it.
+  bool Close() {
+    const bool closed = !Traits::IsValid(handle_) || Traits::Close(handle_);
+    handle_ = Handle{};
+    return closed;
+  }
 
  private:
   Handle handle_{};
@@ -35,19 +42,19 @@ class Owned {
 
 struct GdiObjectTraits {
   static bool IsValid(HGDIOBJ h) { return h != nullptr; }
-  static void Close(HGDIOBJ h) { DeleteObject(h); }
+  static bool Close(HGDIOBJ h) { return DeleteObject(h) != FALSE; }
 };
 struct FileHandleTraits {
   static bool IsValid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-  static void Close(HANDLE h) { CloseHandle(h); }
+  static bool Close(HANDLE h) { return CloseHandle(h) != FALSE; }
 };
 struct FindHandleTraits {
   static bool IsValid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-  static void Close(HANDLE h) { FindClose(h); }
+  static bool Close(HANDLE h) { return FindClose(h) != FALSE; }
 };
 struct HookTraits {
   static bool IsValid(HHOOK h) { return h != nullptr; }
-  static void Close(HHOOK h) { UnhookWindowsHookEx(h); }
+  static bool Close(HHOOK h) { return UnhookWindowsHookEx(h) != FALSE; }
 };
 
 using OwnedFont = Owned<HFONT, GdiObjectTraits>;
