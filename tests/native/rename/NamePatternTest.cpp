@@ -183,5 +183,31 @@ TEST(PosNoCase, StartsOnlyOnWholeCharactersAndFoldsOnlyAsciiLetters) {
   EXPECT_EQ(PosNoCase("abcd", "abc"), 0);
 }
 
+TEST(UsablePattern, GivesWayToTheFallbackAndSaysSoOnlyForABadCharacter) {
+  struct Row {
+    const char* pattern;
+    const char* fallback;
+    const char* used;
+    bool told;
+  };
+  const Row rows[] = {
+      {"yyyy/mm/dd", kStartFallbackPattern, "yyyy.mm.dd-cnt2", true},
+      {"a\"b", kRunFallbackPattern, "yyyy-mm-dd hh.mn.ss", true},
+      {"", kStartFallbackPattern, "yyyy.mm.dd-cnt2", false},
+      {"", kRunFallbackPattern, "yyyy-mm-dd hh.mn.ss", false},
+      {"yyyy年mm月dd日ソ表", kRunFallbackPattern, "yyyy年mm月dd日ソ表", false},
+      {" ", kStartFallbackPattern, " ", false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.pattern);
+    const PatternCheck check = UsablePattern(row.pattern, row.fallback);
+    EXPECT_EQ(check.pattern, row.used);
+    EXPECT_EQ(check.message.empty(), !row.told);
+  }
+  EXPECT_EQ(UsablePattern("|", kStartFallbackPattern).message,
+            "「リネームフォーマット.dat」に含まれる文字列に、\nファイル名に使用できない文字\n"
+            "\\/:*?\"<>|　が\n在ります\n\nこのアプリの指定形式「yyyy.mm.dd-cnt2」で表示します。");
+}
+
 }  // namespace
 }  // namespace tokiwake

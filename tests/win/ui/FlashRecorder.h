@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <atomic>
+#include <iterator>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -28,13 +30,21 @@ class FlashRecorder {
   FlashRecorder(const FlashRecorder&) = delete;
   FlashRecorder& operator=(const FlashRecorder&) = delete;
 
-  // The phases from the start of recording. A stretch shorter than `shortest` (the moment
+  // Waits until the fields have shown the colours they have now for `span`, so that those stand as
+  // a phase of their own; false when that did not happen in time.
+  bool WaitUntilSteadyFor(Milliseconds span, Milliseconds timeout = Milliseconds(5'000)) {
+    const auto now = std::chrono::steady_clock::now();
+    return WaitUntil([&] { return SteadyFor(now) >= span; }, timeout);
+  }
+
+  // The phases from the start of recording. A stretch shorter than `kShortest` (the moment
   // between two repaints) counts as part of the one before.
-  std::vector<ColourPhase> Stop(Milliseconds shortest = Milliseconds(30)) {
+  std::vector<ColourPhase> Stop() {
     if (thread_.joinable()) {
       stop_ = true;
       thread_.join();
     }
+    const Milliseconds shortest = kShortest;
     std::vector<ColourPhase> raw;
     for (size_t i = 0; i + 1 < samples_.size(); ++i) {
       const auto length =
@@ -52,7 +62,23 @@ class FlashRecorder {
     return phases;
   }
 
+ static constexpr Milliseconds kShortest{30};
+
  private:
+  // How long the fields have kept the colours of the latest reading, once there is a reading taken
+  // after `since`.
+  Milliseconds SteadyFor(std::chrono::steady_clock::time_point since) {
+    const std::lock_guard lock(mutex_);
+    if (samples_.empty() || samples_.back().at < since) return Milliseconds(0);
+    const Reading& last = samples_.back();
+    auto first = samples_.rbegin();
+    while (std::next(first) != samples_.rend() && std::next(first)->field1 == last.field1 &&
+           std::next(first)->field2 == last.field2) {
+      ++first;
+    }
+    return std::chrono::duration_cast<Milliseconds>(last.at - first->at);
+  }
+
   static void Append(std::vector<ColourPhase>& phases, const ColourPhase& phase) {
     if (!phases.empty() && phases.back().field1 == phase.field1 &&
         phases.back().field2 == phase.field2) {
@@ -81,8 +107,12 @@ class FlashRecorder {
   void Sample() {
     for (;;) {
       const bool last = stop_;
-      samples_.push_back(
-          {std::chrono::steady_clock::now(), Background(fields_[0]), Background(fields_[1])});
+      const Reading reading{std::chrono::steady_clock::now(), Background(fields_[0]),
+                            Background(fields_[1])};
+      {
+        const std::lock_guard lock(mutex_);
+        samples_.push_back(reading);
+      }
       if (last) return;
       Sleep(2);
     }
@@ -90,6 +120,7 @@ class FlashRecorder {
 
   HWND fields_[2];
   std::atomic<bool> stop_{false};
+  std::mutex mutex_;
   std::vector<Reading> samples_;
   std::thread thread_;
 };

@@ -10,7 +10,6 @@
 #include "text/Cp932.h"
 #include "win32/CheckList.h"
 #include "win32/Placement.h"
-#include "ui/convert_layout.h"
 #include "MainWindowFixture.h"
 
 namespace tokiwake::test {
@@ -41,36 +40,71 @@ TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsIt) {
   EXPECT_NE(GetWindowLongW(main, GWL_STYLE) & WS_MINIMIZEBOX, 0);
   EXPECT_NE(GetWindowLongW(main, GWL_STYLE) & WS_THICKFRAME, 0);
 
-  HWND previous = nullptr;
-  for (const ControlSpec& layout : MainLayout()) {
-    SCOPED_TRACE(layout.name);
-    HWND control = Control(layout.id);
+  // Rows of the layout written out here, not read from the table the window was built from.
+  struct Row {
+    int id;
+    int group;  // 0: on the client area
+    int left, top, width, height;
+    const char* caption;
+  };
+  const Row rows[] = {
+      {ids::lbl_Directory0, 0, 8, 8, 73, 20, " フォルダー1"},
+      {ids::txt_Directory1, 0, 80, 32, 249, 20, ""},
+      {ids::txt_Info, 0, 8, 64, 345, 20, ""},
+      {ids::cmd_START, 0, 360, 8, 97, 41, "ファイル名変更"},
+      {ids::cmdAbote, 0, 360, 64, 49, 25, "中断"},
+      {ids::grpASCII, 0, 8, 96, 193, 137, "検索対象ファイル"},
+      {ids::chkAll, ids::grpASCII, 8, 16, 97, 16, "全てのファイル"},
+      {ids::lstASCII, ids::grpASCII, 8, 32, 129, 97, ""},
+      {ids::cmd_DEL, ids::grpASCII, 144, 64, 41, 25, "削除"},
+      {ids::chkMotoFile, ids::GroupBox1, 16, 24, 169, 17, "元のファイル名を含む"},
+      {ids::Label1, ids::GroupBox1, 37, 41, 145, 17, "yyddmm《元のファイル名》"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(ForLog(row.caption) + " " + std::to_string(row.id));
+    HWND control = Control(row.id);
     ASSERT_NE(control, nullptr);
     RECT rc = RectIn(main, control);
-    if (layout.groupId != 0) {
-      const RECT group = RectIn(main, Control(layout.groupId));
+    if (row.group != 0) {
+      const RECT group = RectIn(main, Control(row.group));
       OffsetRect(&rc, -group.left, -group.top);
     }
-    EXPECT_EQ(rc.left, layout.left);
-    EXPECT_EQ(rc.top, layout.top);
-    if (layout.kind == ControlKind::Combo) {
-      // A drop-down box's closed height follows its font; the box is asked for the layout's
-      // height and gets it where the font allows.
-      EXPECT_EQ(rc.right - rc.left, layout.width);
-      EXPECT_NEAR(rc.bottom - rc.top, layout.height, 2);
-    } else if (layout.width != 0) {
-      EXPECT_EQ(rc.right - rc.left, layout.width);
-      EXPECT_EQ(rc.bottom - rc.top, layout.height);
-    }
-    if (layout.kind != ControlKind::Combo) {
-      EXPECT_EQ(GetText(control), layout.caption);
-    }
-    // Creation order is the tab order.
-    if (previous != nullptr) {
-      EXPECT_EQ(GetWindow(previous, GW_HWNDNEXT), control);
-    }
-    previous = control;
+    EXPECT_EQ(rc.left, row.left);
+    EXPECT_EQ(rc.top, row.top);
+    EXPECT_EQ(rc.right - rc.left, row.width);
+    EXPECT_EQ(rc.bottom - rc.top, row.height);
+    EXPECT_EQ(GetText(control), row.caption);
   }
+  // A label without a width is as wide as its caption.
+  const RECT group = RectIn(main, Control(ids::GroupBox1));
+  const RECT label = RectIn(main, Control(ids::Label2));
+  EXPECT_EQ(label.left - group.left, 16);
+  EXPECT_EQ(label.top - group.top, 72);
+  EXPECT_GT(label.right - label.left, 0);
+  EXPECT_EQ(GetText(Control(ids::Label2)), "フォーマット");
+  // A drop-down box's closed height follows its font; the box is asked for the layout's height and
+  // gets it where the font allows.
+  RECT combo = RectIn(main, Control(ids::txt_TimeReName));
+  EXPECT_EQ(combo.left - group.left, 16);
+  EXPECT_EQ(combo.top - group.top, 87);
+  EXPECT_EQ(combo.right - combo.left, 217);
+  EXPECT_NEAR(combo.bottom - combo.top, 20, 2);
+
+  // Creation order is the tab order.
+  const int tabOrder[] = {ids::lbl_Directory0, ids::txt_Directory0, ids::cmd_Directory0,
+                          ids::lbl_Directory1, ids::txt_Directory1, ids::cmd_Directory1,
+                          ids::txt_Info,       ids::cmd_START,      ids::cmdAbote,
+                          ids::cmd_Close,      ids::grpASCII,       ids::chkAll,
+                          ids::lstASCII,       ids::cmd_ADD,        ids::cmd_DEL,
+                          ids::GroupBox1,      ids::chkMotoFile,    ids::Label1,
+                          ids::Label2,         ids::txt_TimeReName};
+  HWND child = GetWindow(main, GW_CHILD);
+  for (int id : tabOrder) {
+    ASSERT_NE(child, nullptr) << "no control after " << id;
+    EXPECT_EQ(GetDlgCtrlID(child), id);
+    child = GetWindow(child, GW_HWNDNEXT);
+  }
+  EXPECT_EQ(child, nullptr);
   EXPECT_EQ(GetText(Control(ids::lbl_Directory0)), " フォルダー1");
   EXPECT_EQ(Conv().Controls().TextColour(ids::cmd_START), RGB(0, 0, 255));
   EXPECT_EQ(Conv().Controls().TextColour(ids::cmdAbote), RGB(128, 0, 0));
