@@ -63,16 +63,22 @@ tokiwake_target(e2e_tests)
 target_link_libraries(e2e_tests PRIVATE win_harness)
 add_dependencies(e2e_tests tokiwake)
 
-# Under Wine the runner script supplies the prefix, the locale, the time zone and the display.
+# Each test is an entry of its own, so that a failure names itself and a rerun can pick it. Under
+# Wine the runner script supplies the prefix, the locale, the time zone and the display; the tests
+# are listed just before CTest runs them, when that display is there.
 set(WINE_RUN ${PROJECT_SOURCE_DIR}/scripts/wine-run CACHE FILEPATH "runs a Windows program here")
 if(CMAKE_HOST_WIN32)
   set(WINE_RUN "")
 endif()
-add_test(NAME win.ja COMMAND ${WINE_RUN} $<TARGET_FILE:win_tests>)
-set_tests_properties(win.ja PROPERTIES ENVIRONMENT "TOKIWAKE_LANG=ja_JP.UTF-8" TIMEOUT 900)
+set_target_properties(win_tests e2e_tests PROPERTIES CROSSCOMPILING_EMULATOR "${WINE_RUN}")
+include(GoogleTest)
+gtest_discover_tests(win_tests TEST_PREFIX "win." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+  PROPERTIES ENVIRONMENT "TOKIWAKE_LANG=ja_JP.UTF-8" TIMEOUT 300)
+# End to end in both locales: the files left behind must be the same bytes.
 foreach(lang ja_JP en_US)
-  add_test(NAME e2e.${lang} COMMAND ${WINE_RUN} $<TARGET_FILE:e2e_tests> $<TARGET_FILE:tokiwake>)
-  set_tests_properties(e2e.${lang} PROPERTIES ENVIRONMENT "TOKIWAKE_LANG=${lang}.UTF-8" TIMEOUT 900)
+  gtest_discover_tests(e2e_tests TEST_PREFIX "e2e.${lang}." DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120 EXTRA_ARGS $<TARGET_FILE:tokiwake>
+    PROPERTIES ENVIRONMENT "TOKIWAKE_LANG=${lang}.UTF-8" TIMEOUT 300)
 endforeach()
 
 # Benchmark driver for scripts/bench: the real tokiwake.exe against a minimal rename loop.

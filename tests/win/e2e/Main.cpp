@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "e2e/ProgramUnderTest.h"
+#include "harness/Harness.h"
 #include "text/Cp932.h"
 
 namespace tokiwake::test {
@@ -31,8 +32,9 @@ const Text& ProgramUnderTest() { return programUnderTest; }
 }  // namespace tokiwake::test
 
 int main(int argc, char** argv) {
-  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+  tokiwake::test::PrepareTestProcess();
   testing::InitGoogleTest(&argc, argv);
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();  // needs no program to test
   // Read from the wide command line: the path may hold characters the ANSI code page lacks.
   int count = 0;
   LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);

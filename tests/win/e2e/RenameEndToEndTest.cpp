@@ -84,6 +84,21 @@ class RunningProgram {
   PROCESS_INFORMATION info_{};
 };
 
+// The runner sets the locale from TOKIWAKE_LANG for each test program, and the program under test
+// inherits it; an English run that fell back to Japanese would prove nothing.
+TEST(RenameEndToEnd, RunsInTheLocaleItIsMeantFor) {
+  wchar_t lang[64] = {};
+  GetEnvironmentVariableW(L"TOKIWAKE_LANG", lang, 64);
+  const std::wstring_view wanted(lang);
+  if (wanted.starts_with(L"en_US")) {
+    EXPECT_EQ(GetACP(), 1252u);
+  } else if (wanted.empty() || wanted.starts_with(L"ja_JP")) {
+    EXPECT_EQ(GetACP(), 932u);
+  } else {
+    GTEST_SKIP() << "no code page known for this locale";
+  }
+}
+
 TEST(RenameEndToEnd, RenamesTheFolderGivenOnTheCommandLineAndShowsTheListInNotepad) {
   TempFolder programFolder("プログラム フォルダー");
   const Text program = programFolder / "tokiwake.exe";

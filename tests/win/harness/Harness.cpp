@@ -1,6 +1,10 @@
 #include "harness/Harness.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <io.h>
+
+#include <cstdio>
 
 #include "text/Cp932.h"
 
@@ -86,6 +90,11 @@ void SendKeyInput(WORD key, bool down) {
 }
 
 }  // namespace
+
+void PrepareTestProcess() {
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+  _setmode(_fileno(stdout), _O_BINARY);
+}
 
 std::string ForLog(std::string_view cp932) {
   const std::wstring wide = ToWide(cp932);

@@ -21,6 +21,10 @@ using Milliseconds = std::chrono::milliseconds;
 // Code page 932 bytes as UTF-8, for failure messages that a person reads.
 std::string ForLog(std::string_view cp932);
 
+// For the start of a test program: a crash prints and ends it instead of waiting for someone to
+// close a dialog, and its output has bare LF line ends, as CTest reads the list of its tests.
+void PrepareTestProcess();
+
 // ---- Message boxes
 // -------------------------------------------------------------------------------
 

@@ -1,16 +1,17 @@
-// clang-format off
-#include <windows.h>  // before the other Windows headers, which lean on it
-// clang-format on
+#include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <ole2.h>
 
+#include "harness/Harness.h"
+
 // The window under test runs on this thread as it would in the program: an OLE apartment (drop
 // targets, the folder chooser, the browser view) and the common controls registered.
 int main(int argc, char** argv) {
-  // A crash prints and ends the run instead of waiting for someone to close a dialog.
-  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+  tokiwake::test::PrepareTestProcess();
   testing::InitGoogleTest(&argc, argv);
+  // Listing the tests needs no window system.
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
   if (FAILED(OleInitialize(nullptr))) return 2;
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
