@@ -16,3 +16,12 @@ tokiwake_target(native_tests)
 target_include_directories(native_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/native)
 target_link_libraries(native_tests PRIVATE tokiwake_core GTest::gtest_main)
 gtest_discover_tests(native_tests TEST_PREFIX "native." DISCOVERY_TIMEOUT 30)
+
+# The sources as .clang-format has them; scripts/setup installs clang-format.
+find_program(CLANG_FORMAT clang-format)
+if(CLANG_FORMAT)
+  add_test(NAME format COMMAND ${CMAKE_COMMAND} -DCLANG_FORMAT=${CLANG_FORMAT}
+    -DROOT=${PROJECT_SOURCE_DIR} -P ${PROJECT_SOURCE_DIR}/cmake/CheckFormat.cmake)
+else()
+  message(WARNING "clang-format not found: the format check is left out")
+endif()

@@ -1,6 +1,7 @@
+#include "rename/FileSystem.h"
+
 #include <windows.h>
 
-#include "rename/FileSystem.h"
 #include "text/Cp932.h"
 #include "win32/Handles.h"
 

@@ -162,9 +162,10 @@ Text FormatCounter(int32_t value, int32_t width, std::string_view fill) {
 
 PatternCheck UsablePattern(const Text& pattern, std::string_view fallback) {
   if (HasBadNameChar(pattern)) {
-    return {Text(fallback), "「リネームフォーマット.dat」に含まれる文字列に、\nファイル名に使用できない文字\n" +
-                                Text(kBadNameChars) + "　が\n在ります\n\nこのアプリの指定形式「" +
-                                Text(fallback) + "」で表示します。"};
+    return {Text(fallback),
+            "「リネームフォーマット.dat」に含まれる文字列に、\nファイル名に使用できない文字\n" +
+                Text(kBadNameChars) + "　が\n在ります\n\nこのアプリの指定形式「" + Text(fallback) +
+                "」で表示します。"};
   }
   if (pattern.empty()) return {Text(fallback), {}};
   return {pattern, {}};

@@ -149,17 +149,15 @@ class Walker {
   // used as a path: the user is told which file stays and under what name it would have gone.
   Text RefuseInexactName(const Text& folder, const FolderEntry& entry) {
     const Text oldPath = folder + "\\" + entry.name;
-    const Text newName = BuildNewName(host_, state_, entry.name, MakeTimeText(entry.lastWrite),
-                                      state_.FileCounter);
+    const Text newName =
+        BuildNewName(host_, state_, entry.name, MakeTimeText(entry.lastWrite), state_.FileCounter);
     host_.PumpMessages();
     host_.ShowMessage(RenameFailureMessage(oldPath, folder + "\\" + newName));
     return oldPath;
   }
 
   // Read on every attempt: the field may be edited while messages are pumped.
-  Text OtherFolderText() const {
-    return host_.FolderFieldText(state_.InSecondFolder == 0 ? 1 : 0);
-  }
+  Text OtherFolderText() const { return host_.FolderFieldText(state_.InSecondFolder == 0 ? 1 : 0); }
 
   WalkHost& host_;
   RunState& state_;
@@ -188,7 +186,8 @@ bool IsTargetFile(const WalkHost& host, std::string_view nameTail) {
 
 Text MakeTimeText(const LocalTime& time) {
   const int32_t second = time.second - time.second % 2;
-  Text text = ZeroPadded(time.year, 4) + "/" + ZeroPadded(time.month, 2) + "/" + ZeroPadded(time.day, 2);
+  Text text =
+      ZeroPadded(time.year, 4) + "/" + ZeroPadded(time.month, 2) + "/" + ZeroPadded(time.day, 2);
   if (time.hour == 0 && time.minute == 0 && second == 0) return text;
   return text + " " + std::to_string(time.hour) + ":" + ZeroPadded(time.minute, 2) + ":" +
          ZeroPadded(second, 2);

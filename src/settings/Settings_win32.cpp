@@ -1,6 +1,7 @@
 // The settings files on the disk: the formats of SettingsText.cpp over the whole-file input and
 // output of WholeFile_win32.cpp.
 #include "settings/Settings.h"
+
 #include "settings/SettingsText.h"
 #include "settings/WholeFile.h"
 

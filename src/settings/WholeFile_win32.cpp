@@ -1,3 +1,5 @@
+#include "settings/WholeFile.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -5,7 +7,6 @@
 #include <string>
 
 #include "settings/SettingsText.h"
-#include "settings/WholeFile.h"
 #include "text/Cp932.h"
 #include "win32/Handles.h"
 
@@ -34,7 +35,7 @@ void ShowFileError() {
 
 std::optional<Text> ReadContents(const std::wstring& path) {
   OwnedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+                             FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file) return std::nullopt;
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
@@ -93,7 +94,7 @@ void WriteWholeFile(std::string_view text, const Text& path) {
   // from a crash is simply overwritten next time instead of piling up.
   const std::wstring temporary = ToWide(path + kWriteSuffix);
   OwnedFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return;
   const bool written = WriteAll(file.get(), text) && FlushFileBuffers(file.get());
   if (!file.Close() || !written ||

@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "text/Cp932.h"
+
+#include <windows.h>
 
 namespace tokiwake {
 
@@ -21,8 +21,8 @@ Narrowed ToCp932(std::wstring_view wide) {
   if (wide.empty()) return {{}, true};
   const int size = static_cast<int>(wide.size());
   BOOL usedDefault = FALSE;
-  const int length = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr,
-                                         0, "?", &usedDefault);
+  const int length = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), size,
+                                         nullptr, 0, "?", &usedDefault);
   Text text(static_cast<size_t>(length), '\0');
   WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), size, text.data(), length, "?",
                       &usedDefault);

@@ -1,7 +1,8 @@
+#include "text/Platform.h"
+
 #include <windows.h>
 
 #include "text/Cp932.h"
-#include "text/Platform.h"
 
 namespace tokiwake {
 

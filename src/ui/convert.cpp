@@ -1,6 +1,7 @@
 // The main window's construction, message dispatch and life cycle.
 #include "ui/convert.h"
 
+#include <windows.h>
 #include <imm.h>
 #include <shellapi.h>
 
@@ -24,8 +25,8 @@ namespace tokiwake {
 namespace {
 
 constexpr uint32_t kVersionBits = 0x3F80002A;
-constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
-                             WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kMainStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 }  // namespace
 
@@ -148,6 +149,8 @@ void Tconv::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 void Tconv::OnCommand(int id, int code) {
+  // One line a control: the table of which notification runs which handler.
+  // clang-format off
   switch (id) {
     case ids::txt_Directory0:
       if (code == EN_CHANGE) txt_Directory0_Change();
@@ -175,6 +178,7 @@ void Tconv::OnCommand(int id, int code) {
     case ids::mnuReadMe: mnuReadMeClick(); return;
     default: return;
   }
+  // clang-format on
 }
 
 void Tconv::OnPresetChosen() {

@@ -24,9 +24,9 @@ class TfrmVersion;
 
 // What the window learns from the process that starts it.
 struct StartupInfo {
-  Text programPath;               // full path of the program file
-  std::vector<Text> arguments;    // command-line arguments after the program name
-  std::function<void()> onClosed; // runs when the window has been destroyed
+  Text programPath;                // full path of the program file
+  std::vector<Text> arguments;     // command-line arguments after the program name
+  std::function<void()> onClosed;  // runs when the window has been destroyed
 };
 
 class Tconv : public Window, public RunHost {

@@ -1,9 +1,9 @@
 // The folder fields' keyboard, focus and mouse events, taken before the edit control sees them.
-#include "ui/convert.h"
-
+#include <windows.h>
 #include <commctrl.h>
 
 #include "text/Cp932.h"
+#include "ui/convert.h"
 
 namespace tokiwake {
 

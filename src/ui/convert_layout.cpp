@@ -9,6 +9,8 @@ namespace {
 
 using K = ControlKind;
 
+// One row a control, as the layout table has it.
+// clang-format off
 constexpr ControlSpec kLayout[] = {
     {ids::lbl_Directory0, "lbl_Directory0", K::SunkenLabel, 0, 8, 8, 73, 20, " フォルダー1", 9, kBlack, 0},
     {ids::txt_Directory0, "txt_Directory0", K::Edit, 0, 80, 8, 249, 20, "", 9, kBlack, 0},
@@ -31,6 +33,7 @@ constexpr ControlSpec kLayout[] = {
     {ids::Label2, "Label2", K::Label, ids::GroupBox1, 16, 72, 0, 0, "フォーマット", 9, kBlack, 0},
     {ids::txt_TimeReName, "txt_TimeReName", K::Combo, ids::GroupBox1, 16, 87, 217, 20, "", 9, kBlack, 12},
 };
+// clang-format on
 
 constexpr const char* kPresets[] = {
     "yyyy.mm.dd-cnt2",

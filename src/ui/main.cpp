@@ -1,6 +1,5 @@
 // Start-up: the main window, then the hidden version dialog, then the message loop.
 #include <windows.h>
-
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -22,7 +21,8 @@ using tokiwake::Text;
 Text ProgramPath() {
   std::wstring buffer(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length =
+        GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length < buffer.size()) {
       buffer.resize(length);
       return tokiwake::Narrow(buffer);

@@ -1,5 +1,6 @@
 #include "win32/ChangeWatch.h"
 
+#include <windows.h>
 #include <commctrl.h>
 
 namespace tokiwake {

@@ -1,5 +1,6 @@
 #include "win32/CheckList.h"
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include "text/Cp932.h"
@@ -76,9 +77,7 @@ Text CheckItemText(HWND list, int index) {
   return Narrow(buffer);
 }
 
-bool IsTicked(HWND list, int index) {
-  return SendMessageW(list, LB_GETITEMDATA, index, 0) == 1;
-}
+bool IsTicked(HWND list, int index) { return SendMessageW(list, LB_GETITEMDATA, index, 0) == 1; }
 
 void SetTicked(HWND list, int index, bool ticked) {
   SendMessageW(list, LB_SETITEMDATA, index, ticked ? 1 : 0);

@@ -62,8 +62,8 @@ void FitClosedComboHeight(HWND combo, int height) {
     GetWindowRect(combo, &rc);
     const int error = height - (rc.bottom - rc.top);
     if (error == 0) return;
-    const auto field = static_cast<int>(
-        SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    const auto field =
+        static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
     SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + error);
   }
 }

@@ -1,5 +1,6 @@
 #include "win32/Dialogs.h"
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include "text/Cp932.h"

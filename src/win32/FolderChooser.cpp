@@ -1,5 +1,6 @@
 #include "win32/FolderChooser.h"
 
+#include <windows.h>
 #include <shlobj.h>
 
 #include "text/Cp932.h"

@@ -43,8 +43,9 @@ class TemplateWriter {
 
   void Item(const ItemSpec& layout) {
     if (words_.size() % 2 != 0) words_.push_back(0);
-    DLGITEMTEMPLATE item{layout.style | WS_CHILD | WS_VISIBLE, 0, layout.x, layout.y, layout.cx, layout.cy,
-                         static_cast<WORD>(layout.id)};
+    DLGITEMTEMPLATE item{
+        layout.style | WS_CHILD | WS_VISIBLE, 0, layout.x, layout.y, layout.cx, layout.cy,
+        static_cast<WORD>(layout.id)};
     Raw(&item, sizeof item);
     words_.push_back(0xFFFF);
     words_.push_back(layout.classAtom);

@@ -20,7 +20,8 @@ void DrawPushButton(const DRAWITEMSTRUCT& item, COLORREF textColour) {
   const int length = GetWindowTextLengthW(button);
   std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
   caption.resize(static_cast<size_t>(GetWindowTextW(button, caption.data(), length + 1)));
-  HGDIOBJ oldFont = SelectObject(item.hDC, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
+  HGDIOBJ oldFont =
+      SelectObject(item.hDC, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, enabled ? textColour : GetSysColor(COLOR_GRAYTEXT));
   RECT textRect = rc;

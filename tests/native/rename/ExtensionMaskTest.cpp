@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "rename/ExtensionMask.h"
+
+#include <gtest/gtest.h>
 
 namespace tokiwake {
 namespace {

@@ -118,7 +118,8 @@ TEST(BuildNewNameProperty, NeverSplitsACharacterNorAddsABadNameCharacter) {
     // Three attempts as the walk makes them, then a long run of clashes.
     for (const int32_t raise : {0, 1, 1, 40}) {
       host.state.FileCounter += raise;
-      const Text result = BuildNewName(host, host.state, fileName, timeText, host.state.FileCounter);
+      const Text result =
+          BuildNewName(host, host.state, fileName, timeText, host.state.FileCounter);
       const Text fault = Fault(result, host.state.RenameFormat, fileName);
       if (!fault.empty()) {
         FAIL() << fault << " in " << ::testing::PrintToString(result) << " from pattern "

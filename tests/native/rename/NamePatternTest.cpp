@@ -1,7 +1,8 @@
+#include "rename/NamePattern.h"
+
 #include <gtest/gtest.h>
 
 #include "rename/FakePatternHost.h"
-#include "rename/NamePattern.h"
 
 namespace tokiwake {
 namespace {

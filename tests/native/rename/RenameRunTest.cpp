@@ -1,8 +1,9 @@
+#include "rename/RenameRun.h"
+
 #include <gtest/gtest.h>
 
 #include "rename/FakeDisk.h"
 #include "rename/FakeWindow.h"
-#include "rename/RenameRun.h"
 
 namespace tokiwake::testing {
 namespace {

@@ -1,10 +1,11 @@
+#include "rename/Walk.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "rename/FakeDisk.h"
 #include "rename/FakeWindow.h"
-#include "rename/Walk.h"
 
 namespace tokiwake::testing {
 namespace {
@@ -190,7 +191,9 @@ TEST_F(WalkTest, AnAbortFinishesTheFileInHandAndEntersNothingMore) {
   window.state.AbortRequested = false;
   window.state.FolderListText.clear();
   disk.listed.clear();
-  window.onPump = [this] { window.state.AbortRequested |= window.statusText == "C:\\f\\s1\\d.jpg"; };
+  window.onPump = [this] {
+    window.state.AbortRequested |= window.statusText == "C:\\f\\s1\\d.jpg";
+  };
   Walk("C:\\f");
   EXPECT_EQ(disk.listed, (std::vector<Text>{"C:\\f", "C:\\f\\s1"}));
   EXPECT_EQ(disk.Names("C:\\f\\s2"), std::vector<Text>{"e.jpg"});

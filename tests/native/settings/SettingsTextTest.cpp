@@ -1,9 +1,9 @@
+#include "settings/SettingsText.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "settings/SettingsText.h"
 
 namespace tokiwake {
 namespace {

@@ -1,12 +1,13 @@
-#include <gtest/gtest.h>
-
 #include "text/FolderKey.h"
+
+#include <gtest/gtest.h>
 
 namespace tokiwake {
 namespace {
 
 TEST(IsFolderKeyAllowed, TakesPathCharactersAndRefusesTheRest) {
-  for (char key : std::string("\x08\x0D\x16\x03\x1A" "AZaz09/\\:._")) {
+  for (char key : std::string("\x08\x0D\x16\x03\x1A"
+                              "AZaz09/\\:._")) {
     EXPECT_TRUE(IsFolderKeyAllowed(key)) << int(key);
   }
   for (char key : std::string(" -()!&+,~;=[]'@\x7F")) {

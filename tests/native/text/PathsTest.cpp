@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "text/Paths.h"
+
+#include <gtest/gtest.h>
 
 namespace tokiwake {
 namespace {

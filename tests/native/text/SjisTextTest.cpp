@@ -1,16 +1,16 @@
-#include <gtest/gtest.h>
-
 #include "text/SjisText.h"
+
+#include <gtest/gtest.h>
 
 namespace tokiwake {
 namespace {
 
 TEST(SjisPos, FindsSingleBytesButNeverATrailByte) {
   EXPECT_EQ(SjisPos("\\", "a\\b"), 2);
-  EXPECT_EQ(SjisPos("\\", "ソ"), 0);           // 0x83 0x5C: the trail byte is skipped
-  EXPECT_EQ(SjisPos("\\", "表\\"), 3);         // 0x95 0x5C 0x5C
-  EXPECT_EQ(SjisPos("|", "\x83\x7C|"), 3);     // trail byte 0x7C is not a candidate either
-  EXPECT_EQ(SjisPos("a", "\xF0" "a"), 2);      // 0xF0 is no lead byte for the search
+  EXPECT_EQ(SjisPos("\\", "ソ"), 0);        // 0x83 0x5C: the trail byte is skipped
+  EXPECT_EQ(SjisPos("\\", "表\\"), 3);      // 0x95 0x5C 0x5C
+  EXPECT_EQ(SjisPos("|", "\x83\x7C|"), 3);  // trail byte 0x7C is not a candidate either
+  EXPECT_EQ(SjisPos("a", "\xF0\x61"), 2);   // 0xF0 is no lead byte for the search (0x61: a)
 }
 
 TEST(SjisPos, ResumesAtTheNextByteAfterAFailedPartialMatch) {
@@ -87,8 +87,8 @@ TEST(CountChars, CountsADoubleByteCharacterOnce) {
 
 TEST(AsciiCase, LowerKeepsDoubleByteCharactersWhileUpperFoldsEveryByte) {
   EXPECT_EQ(AsciiLower("DSC.JPG"), "dsc.jpg");
-  EXPECT_EQ(AsciiLower("アA"), "アa");        // 0x83 0x41: the trail byte stays
-  EXPECT_EQ(AsciiLower("\x83"), "\x83");      // a lone lead byte at the end
+  EXPECT_EQ(AsciiLower("アA"), "アa");            // 0x83 0x41: the trail byte stays
+  EXPECT_EQ(AsciiLower("\x83"), "\x83");          // a lone lead byte at the end
   EXPECT_EQ(AsciiUpper("\x83\x61"), "\x83\x41");  // the search folds trail bytes too
 }
 

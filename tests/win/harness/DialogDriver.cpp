@@ -1,5 +1,6 @@
 #include "harness/DialogDriver.h"
 
+#include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <shlobj.h>

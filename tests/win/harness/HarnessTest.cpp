@@ -1,5 +1,7 @@
 // The harness proves itself against boxes and a small window of its own before any test leans on
 // it.
+#include "harness/Harness.h"
+
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -8,7 +10,6 @@
 #include <mutex>
 #include <tuple>
 
-#include "harness/Harness.h"
 #include "text/Cp932.h"
 #include "text/Platform.h"
 

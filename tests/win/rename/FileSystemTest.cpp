@@ -1,12 +1,13 @@
 // The disk as the walk sees it, on real files: listing, existence, a rename that never replaces,
 // and the steps that replace the list file.
+#include "rename/FileSystem.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "harness/Harness.h"
 #include "text/Cp932.h"
-#include "rename/FileSystem.h"
 
 namespace tokiwake::test {
 namespace {

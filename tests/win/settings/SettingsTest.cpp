@@ -1,7 +1,8 @@
+#include "settings/Settings.h"
+
 #include <gtest/gtest.h>
 
 #include "harness/Harness.h"
-#include "settings/Settings.h"
 #include "settings/WholeFile.h"
 
 namespace tokiwake {

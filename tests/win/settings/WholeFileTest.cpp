@@ -1,7 +1,8 @@
+#include "settings/WholeFile.h"
+
 #include <gtest/gtest.h>
 
 #include "harness/Harness.h"
-#include "settings/WholeFile.h"
 
 namespace tokiwake {
 namespace {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "text/Cp932.h"
+
+#include <gtest/gtest.h>
 
 namespace tokiwake {
 namespace {

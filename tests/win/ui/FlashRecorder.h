@@ -62,7 +62,7 @@ class FlashRecorder {
     return phases;
   }
 
- static constexpr Milliseconds kShortest{30};
+  static constexpr Milliseconds kShortest{30};
 
  private:
   // How long the fields have kept the colours of the latest reading, once there is a reading taken

@@ -1,5 +1,6 @@
 // The two folder fields driven with real window messages, real key and button state, real
 // message boxes and the shell's real folder chooser.
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <shlobj.h>
 

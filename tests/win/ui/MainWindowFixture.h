@@ -17,8 +17,8 @@ class MainWindowTest : public testing::Test {
   // Creates and shows the window as start-up does; the program file is said to lie in the
   // temporary folder, so the settings files are read and written there.
   void Start(std::vector<Text> arguments = {}) {
-    window_ = std::make_unique<Tconv>(
-        StartupInfo{programFolder_ / "tokiwake.exe", std::move(arguments), [this] { closed_ = true; }});
+    window_ = std::make_unique<Tconv>(StartupInfo{
+        programFolder_ / "tokiwake.exe", std::move(arguments), [this] { closed_ = true; }});
     ASSERT_TRUE(window_->Create());
     ShowWindow(window_->Handle(), SW_SHOWNORMAL);
     PumpMessages();

@@ -1,16 +1,15 @@
-#include "ui/convert.h"
-
+#include <windows.h>
 #include <gtest/gtest.h>
-
 #include <imm.h>
 
 #include <bit>
 
+#include "MainWindowFixture.h"
 #include "harness/Harness.h"
 #include "text/Cp932.h"
+#include "ui/convert.h"
 #include "win32/CheckList.h"
 #include "win32/Placement.h"
-#include "MainWindowFixture.h"
 
 namespace tokiwake::test {
 namespace {
@@ -91,13 +90,12 @@ TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsIt) {
   EXPECT_NEAR(combo.bottom - combo.top, 20, 2);
 
   // Creation order is the tab order.
-  const int tabOrder[] = {ids::lbl_Directory0, ids::txt_Directory0, ids::cmd_Directory0,
-                          ids::lbl_Directory1, ids::txt_Directory1, ids::cmd_Directory1,
-                          ids::txt_Info,       ids::cmd_START,      ids::cmdAbote,
-                          ids::cmd_Close,      ids::grpASCII,       ids::chkAll,
-                          ids::lstASCII,       ids::cmd_ADD,        ids::cmd_DEL,
-                          ids::GroupBox1,      ids::chkMotoFile,    ids::Label1,
-                          ids::Label2,         ids::txt_TimeReName};
+  const int tabOrder[] = {
+      ids::lbl_Directory0, ids::txt_Directory0, ids::cmd_Directory0, ids::lbl_Directory1,
+      ids::txt_Directory1, ids::cmd_Directory1, ids::txt_Info,       ids::cmd_START,
+      ids::cmdAbote,       ids::cmd_Close,      ids::grpASCII,       ids::chkAll,
+      ids::lstASCII,       ids::cmd_ADD,        ids::cmd_DEL,        ids::GroupBox1,
+      ids::chkMotoFile,    ids::Label1,         ids::Label2,         ids::txt_TimeReName};
   HWND child = GetWindow(main, GW_CHILD);
   for (int id : tabOrder) {
     ASSERT_NE(child, nullptr) << "no control after " << id;
@@ -125,9 +123,13 @@ TEST_F(MainWindowTest, ListPresetsMenusAndFontsAreThere) {
   EXPECT_EQ(SendMessageW(Control(ids::lstASCII), LB_GETITEMHEIGHT, 0, 0), 12);
 
   HWND combo = Control(ids::txt_TimeReName);
-  const char* presets[] = {"yyyy.mm.dd-cnt2", "yyyy-mm-dd cnt2", "yyyy-mm-dd hh.mn.ss",
-                           "'yy-mm-dd hh.mn.ss", "yyyy年mm月dd日 hh時mn分ss秒",
-                           "'yy年mm月dd日 hh時mn分ss秒", "yyyy.mm.dd hh.mn.ss",
+  const char* presets[] = {"yyyy.mm.dd-cnt2",
+                           "yyyy-mm-dd cnt2",
+                           "yyyy-mm-dd hh.mn.ss",
+                           "'yy-mm-dd hh.mn.ss",
+                           "yyyy年mm月dd日 hh時mn分ss秒",
+                           "'yy年mm月dd日 hh時mn分ss秒",
+                           "yyyy.mm.dd hh.mn.ss",
                            "yyyy.mm.dd-hh.mn.ss-cnt2"};
   ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 8);
   HWND patternField = FindWindowExW(combo, nullptr, L"Edit", nullptr);
@@ -169,7 +171,8 @@ TEST_F(MainWindowTest, FixedValuesAreSetAtCreation) {
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   RECT outer{};
   GetWindowRect(Conv().Handle(), &outer);
-  const WindowPlace place = PlaceOnWorkArea({work.left, work.top, work.right, work.bottom}, 480, 297);
+  const WindowPlace place =
+      PlaceOnWorkArea({work.left, work.top, work.right, work.bottom}, 480, 297);
   EXPECT_EQ(outer.left, place.left);
   EXPECT_EQ(outer.top, place.top);
 }
@@ -281,7 +284,8 @@ TEST_F(MainWindowTest, SettingATextRunsTheChangeHandlerOnlyWhenItChanges) {
   Start();
   TempFolder photos;
   Conv().SetText(ids::txt_Directory0, photos.Path());
-  EXPECT_EQ(Conv().State().CurFolder, photos.Path());  // the change handler ran before SetText returned
+  // The change handler has run before SetText returned.
+  EXPECT_EQ(Conv().State().CurFolder, photos.Path());
   Conv().SetText(ids::txt_Directory0, photos.Path());
   EXPECT_EQ(Conv().State().CurFolder, photos.Path());
 }

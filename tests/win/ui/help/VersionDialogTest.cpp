@@ -1,8 +1,7 @@
-#include "ui/help/frmVersion.h"
-
 #include <gtest/gtest.h>
 
 #include "harness/Harness.h"
+#include "ui/help/frmVersion.h"
 
 namespace tokiwake::test {
 namespace {
