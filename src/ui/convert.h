@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "rename/FileSystem.h"
@@ -79,6 +80,12 @@ class Tconv : public Window, public RunHost {
   static LRESULT CALLBACK FolderEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
   LRESULT OnFolderEditMessage(int index, HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+  struct FolderFieldHandlers {
+    void (Tconv::*keyPress)(char& key);
+    void (Tconv::*exit)();
+    void (Tconv::*mouseDown)();
+  };
+  static const FolderFieldHandlers kFieldHandlers[2];
 
   // Life cycle.
   void FormCreate();
@@ -100,7 +107,9 @@ class Tconv : public Window, public RunHost {
   void txt_Directory1MouseDown();
   void lbl_Directory0Click();
   void lbl_Directory1Click();
-  void ReportMissingFolder(int id);
+  // The field's text when it names an existing folder. A text that names none is reported (beep,
+  // message) and the field emptied; an empty field gives nothing and says nothing.
+  std::optional<Text> ExistingFolderIn(int id);
   void MoveFolder2Up();
   void FlashMovedFolder();
   void ChooseFolderInto();

@@ -20,6 +20,12 @@ char FirstCp932Byte(wchar_t ch) {
 
 }  // namespace
 
+// The handlers of folder field 0 and folder field 1.
+const Tconv::FolderFieldHandlers Tconv::kFieldHandlers[2] = {
+    {&Tconv::txt_Directory0_KeyPress, &Tconv::txt_Directory0_Exit, &Tconv::txt_Directory0MouseDown},
+    {&Tconv::txt_Directory1_KeyPress, &Tconv::txt_Directory1_Exit, &Tconv::txt_Directory1MouseDown},
+};
+
 void Tconv::AttachEditHooks() {
   for (size_t index = 0; index < FolderEdits.size(); ++index) {
     SetWindowSubclass(FolderEdits[index], &Tconv::FolderEditProc, index,
@@ -46,11 +52,7 @@ LRESULT Tconv::OnFolderEditMessage(int index, HWND edit, UINT message, WPARAM wP
     case WM_CHAR:
     case WM_IME_CHAR: {  // an input method hands over what it composed as WM_IME_CHAR
       char key = FirstCp932Byte(static_cast<wchar_t>(wParam));
-      if (index == 0) {
-        txt_Directory0_KeyPress(key);
-      } else {
-        txt_Directory1_KeyPress(key);
-      }
+      (this->*kFieldHandlers[index].keyPress)(key);
       if (key == 0) return 0;  // discarded: the field keeps the text it had
       break;
     }
@@ -59,13 +61,7 @@ LRESULT Tconv::OnFolderEditMessage(int index, HWND edit, UINT message, WPARAM wP
       // taking the focus is not leaving it.
       const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
       HWND next = reinterpret_cast<HWND>(wParam);
-      if (next != nullptr && IsChild(Handle(), next)) {
-        if (index == 0) {
-          txt_Directory0_Exit();
-        } else {
-          txt_Directory1_Exit();
-        }
-      }
+      if (next != nullptr && IsChild(Handle(), next)) (this->*kFieldHandlers[index].exit)();
       return result;
     }
     case WM_LBUTTONDOWN:
@@ -78,11 +74,7 @@ LRESULT Tconv::OnFolderEditMessage(int index, HWND edit, UINT message, WPARAM wP
       // which would run the change handlers on a text nobody meant.
       const bool middle = message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
       const LRESULT result = middle ? 0 : DefSubclassProc(edit, message, wParam, lParam);
-      if (index == 0) {
-        txt_Directory0MouseDown();
-      } else {
-        txt_Directory1MouseDown();
-      }
+      (this->*kFieldHandlers[index].mouseDown)();
       return result;
     }
     case WM_MBUTTONUP:

@@ -1,6 +1,8 @@
 // The two folder fields: typing, confirming, leaving, the chooser, paste and clear. Folder 2 is
 // only ever filled behind folder 1, and never keeps the same text as folder 1; both rules rest on
 // SetText running the change handlers at once, and running nothing for an unchanged text.
+#include <optional>
+
 #include "text/FolderKey.h"
 #include "text/Platform.h"
 #include "ui/convert.h"
@@ -19,10 +21,14 @@ constexpr char kEnter = 13;
 
 }  // namespace
 
-void Tconv::ReportMissingFolder(int id) {
+std::optional<Text> Tconv::ExistingFolderIn(int id) {
+  Text folder = GetText(id);
+  if (folder.empty()) return std::nullopt;
+  if (disk_.FolderExists(folder)) return folder;
   SoundBeep();
   ShowMessage(kNoSuchFolder);
   SetText(id, "");
+  return std::nullopt;
 }
 
 void Tconv::MoveFolder2Up() {
@@ -61,41 +67,30 @@ void Tconv::txt_Directory1_Change() {
 }
 
 void Tconv::txt_Directory0_Exit() {
-  const Text folder = GetText(ids::txt_Directory0);
-  if (folder.empty()) return;
-  if (!disk_.FolderExists(folder)) {
-    ReportMissingFolder(ids::txt_Directory0);
-    return;
-  }
-  state_.CurFolder = folder;
-  if (GetText(ids::txt_Directory1) == folder) SetText(ids::txt_Directory1, "");
+  const std::optional<Text> folder = ExistingFolderIn(ids::txt_Directory0);
+  if (!folder) return;
+  state_.CurFolder = *folder;
+  if (GetText(ids::txt_Directory1) == *folder) SetText(ids::txt_Directory1, "");
 }
 
 void Tconv::txt_Directory1_Exit() {
-  const Text folder = GetText(ids::txt_Directory1);
-  if (folder.empty()) return;
-  if (!disk_.FolderExists(folder)) {
-    ReportMissingFolder(ids::txt_Directory1);
-    return;
-  }
+  const std::optional<Text> folder = ExistingFolderIn(ids::txt_Directory1);
+  if (!folder) return;
   const Text folder1 = GetText(ids::txt_Directory0);
   if (folder1.empty()) {
     MoveFolder2Up();
-  } else if (folder1 != folder) {
-    if (state_.CurFolder.empty()) state_.CurFolder = folder;
+  } else if (folder1 != *folder) {
+    if (state_.CurFolder.empty()) state_.CurFolder = *folder;
   } else {
     SetText(ids::txt_Directory1, "");
   }
 }
 
 void Tconv::txt_Directory0_KeyPress(char& key) {
-  const Text folder = GetText(ids::txt_Directory0);
-  if (key == kEnter && !folder.empty()) {
+  if (key == kEnter && !GetText(ids::txt_Directory0).empty()) {
     key = 0;
-    if (disk_.FolderExists(folder)) {
-      state_.CurFolder = folder;
-    } else {
-      ReportMissingFolder(ids::txt_Directory0);
+    if (const std::optional<Text> folder = ExistingFolderIn(ids::txt_Directory0)) {
+      state_.CurFolder = *folder;
     }
     return;
   }
@@ -103,15 +98,14 @@ void Tconv::txt_Directory0_KeyPress(char& key) {
 }
 
 void Tconv::txt_Directory1_KeyPress(char& key) {
-  const Text folder = GetText(ids::txt_Directory1);
-  if (key == kEnter && !folder.empty()) {
+  if (key == kEnter && !GetText(ids::txt_Directory1).empty()) {
     key = 0;
-    if (!disk_.FolderExists(folder)) {
-      ReportMissingFolder(ids::txt_Directory1);
-    } else if (GetText(ids::txt_Directory0).empty()) {
+    const std::optional<Text> folder = ExistingFolderIn(ids::txt_Directory1);
+    if (!folder) return;
+    if (GetText(ids::txt_Directory0).empty()) {
       MoveFolder2Up();
     } else if (state_.CurFolder.empty()) {
-      state_.CurFolder = folder;
+      state_.CurFolder = *folder;
     }
     return;
   }
