@@ -28,11 +28,12 @@ add_library(tokiwake_ui STATIC ${TOKIWAKE_UI_SOURCES})
 tokiwake_target(tokiwake_ui)
 target_link_libraries(tokiwake_ui PUBLIC tokiwake_core)
 
-add_executable(tokiwake WIN32 src/ui/main.cpp src/ui/tokiwake.rc)
+add_executable(tokiwake WIN32 src/ui/main.cpp src/ui/tokiwake.rc src/ui/help/help.rc)
 tokiwake_target(tokiwake)
 target_link_libraries(tokiwake PRIVATE tokiwake_ui)
 if(NOT MSVC)
-  target_link_options(tokiwake PRIVATE -municode)
+  # A release carries no symbols: the static runtime's would double the file.
+  target_link_options(tokiwake PRIVATE -municode $<$<CONFIG:Release>:-s>)
 endif()
 
 # GoogleTest for the Windows side, compiled from Debian's sources (or GTEST_SOURCE_DIR on Windows).
@@ -52,7 +53,8 @@ target_link_libraries(win_harness PUBLIC gtest_win tokiwake_core)
 file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS
   tests/win/text/*.cpp tests/win/settings/*.cpp tests/win/rename/*.cpp tests/win/win32/*.cpp
   tests/win/ui/*.cpp tests/win/harness/*Test.cpp)
-add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp)
+# help.rc: the version page's picture, which the window writes from the running program.
+add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp src/ui/help/help.rc)
 tokiwake_target(win_tests)
 target_link_libraries(win_tests PRIVATE win_harness tokiwake_ui)
 

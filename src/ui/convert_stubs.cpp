@@ -4,8 +4,5 @@
 namespace tokiwake {
 
 void Tconv::HandleDroppedFiles(HDROP drop) { DragFinish(drop); }
-void Tconv::mnuUSEClick() {}
-void Tconv::mnuVERClick() {}
-void Tconv::mnuReadMeClick() {}
 
 }  // namespace tokiwake

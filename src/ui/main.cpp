@@ -47,7 +47,7 @@ std::vector<Text> Arguments() {
 }
 
 int Run() {
-  tokiwake::ComApartment com;
+  tokiwake::OleApartment ole;
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 

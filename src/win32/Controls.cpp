@@ -40,18 +40,6 @@ WindowClassAndStyle ClassFor(ControlKind kind) {
   throw std::logic_error("unknown control kind");
 }
 
-// A label without a width takes the width of its caption, as a self-sizing label does.
-SIZE CaptionSize(HWND parent, HFONT font, const char* caption) {
-  HDC dc = GetDC(parent);
-  HGDIOBJ old = SelectObject(dc, font);
-  const std::wstring text = ToWide(caption);
-  SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(parent, dc);
-  return size;
-}
-
 constexpr int kComboDropRows = 8;
 
 // The closed box is exactly as tall as the layout says; the field's item height decides it, and
@@ -69,6 +57,17 @@ void FitClosedComboHeight(HWND combo, int height) {
 }
 
 }  // namespace
+
+SIZE CaptionSize(HWND parent, HFONT font, const char* caption) {
+  HDC dc = GetDC(parent);
+  HGDIOBJ old = SelectObject(dc, font);
+  const std::wstring text = ToWide(caption);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(parent, dc);
+  return size;
+}
 
 HFONT CreateUiFont(const char* face, int points) {
   LOGFONTW lf{};

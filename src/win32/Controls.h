@@ -41,6 +41,8 @@ struct ControlLook {
 
 // A font of that face in Shift_JIS, `points` high at 96 dpi.
 HFONT CreateUiFont(const char* face, int points);
+// The size of the text in that font; a label without a width takes the width of its caption.
+SIZE CaptionSize(HWND parent, HFONT font, const char* caption);
 // Reads a window's text as code page 932 bytes.
 Text GetText(HWND window);
 

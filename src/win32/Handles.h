@@ -2,7 +2,7 @@
 #pragma once
 
 #include <windows.h>
-#include <objbase.h>
+#include <ole2.h>
 
 #include <utility>
 
@@ -63,14 +63,15 @@ using OwnedFile = Owned<HANDLE, FileHandleTraits>;
 using OwnedFind = Owned<HANDLE, FindHandleTraits>;
 using OwnedHook = Owned<HHOOK, HookTraits>;
 
-// COM initialised for this thread for as long as the object lives.
-class ComApartment {
+// OLE initialised for this thread for as long as the object lives: COM, and what an in-place
+// control such as the browser view needs beyond it (drag and drop, the clipboard).
+class OleApartment {
  public:
-  ComApartment() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  ~ComApartment() {
-    if (ok_) CoUninitialize();
+  OleApartment() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
+  OleApartment(const OleApartment&) = delete;
+  OleApartment& operator=(const OleApartment&) = delete;
+  ~OleApartment() {
+    if (ok_) OleUninitialize();
   }
 
  private:

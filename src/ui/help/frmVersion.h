@@ -1,6 +1,13 @@
 // The version dialog: created hidden at start, shown by the Help menu.
 #pragma once
 
+#include <memory>
+#include <vector>
+
+#include "text/SjisText.h"
+#include "ui/help/SummaryView.h"
+#include "ui/help/VersionPage.h"
+#include "win32/BrowserView.h"
 #include "win32/Window.h"
 
 namespace tokiwake {
@@ -9,14 +16,29 @@ class TfrmVersion : public Window {
  public:
   TfrmVersion();
   bool Create(HWND owner);
+  // Points the browser view at the page file. Where the system cannot show a page, the summary
+  // and the mail picture at `iconPath` stand in for it. A navigation error is shown in the
+  // standard error box.
+  void ShowPage(const Text& pagePath, const std::vector<SummaryLine>& summary,
+                const Text& iconPath);
+  // Shows the dialog without making it modal, or brings it to the front.
   void ShowDialog();
+
+  bool ShowsBrowser() const { return wbINFO != nullptr; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  std::unique_ptr<BrowserView> wbINFO;
+  bool browserTried_ = false;
+  SummaryView summary_;
 };
 
 inline constexpr char kVersionCaption[] = "バージョン情報";
 inline constexpr int kVersionClientWidth = 344;
 inline constexpr int kVersionClientHeight = 184;
+// No history entry, no read from the cache, no write to it: the page is new on every use.
+inline constexpr long kVersionNavigationFlags = 14;
 
 }  // namespace tokiwake

@@ -26,9 +26,30 @@ bool TfrmVersion::Create(HWND owner) {
   return true;
 }
 
+// The control is made on first use, not at start-up: loading the browser costs time that a user
+// who never opens this dialog should not wait for.
+void TfrmVersion::ShowPage(const Text& pagePath, const std::vector<SummaryLine>& summary,
+                           const Text& iconPath) {
+  if (!browserTried_) {
+    browserTried_ = true;
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    wbINFO = BrowserView::Create(Handle(), client);
+  }
+  if (!wbINFO) {
+    summary_.Show(Handle(), summary, iconPath);
+    InvalidateRect(Handle(), nullptr, TRUE);
+    return;
+  }
+  const HRESULT navigated = wbINFO->Navigate(pagePath, kVersionNavigationFlags);
+  if (FAILED(navigated)) ShowErrorBox(Handle(), ErrorText(navigated).c_str(), kAppTitle);
+  wbINFO->Repaint();
+}
+
 void TfrmVersion::ShowDialog() {
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
+  if (wbINFO) wbINFO->Focus();
 }
 
 LRESULT TfrmVersion::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -36,12 +57,22 @@ LRESULT TfrmVersion::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:  // closing only hides: the dialog lives as long as the program
       ShowWindow(Handle(), SW_HIDE);
       return 0;
+    case WM_DESTROY:  // with its owner, the main window: the control goes before its window
+      wbINFO.reset();
+      return 0;
     case WM_ERASEBKGND: {
       RECT rc{};
       GetClientRect(Handle(), &rc);
-      FillRect(reinterpret_cast<HDC>(wParam), &rc, GetSysColorBrush(COLOR_BTNFACE));
+      HBRUSH brush = summary_.Shown() ? summary_.Background() : GetSysColorBrush(COLOR_BTNFACE);
+      FillRect(reinterpret_cast<HDC>(wParam), &rc, brush);
       return 1;
     }
+    case WM_CTLCOLORSTATIC:
+      if (HBRUSH brush = summary_.PaintColours(reinterpret_cast<HWND>(lParam),
+                                               reinterpret_cast<HDC>(wParam))) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      return DefaultHandling(message, wParam, lParam);
     default:
       return DefaultHandling(message, wParam, lParam);
   }
