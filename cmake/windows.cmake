@@ -47,7 +47,7 @@ list(FILTER HARNESS_SOURCES EXCLUDE REGEX "/(Main|[A-Za-z]*Test)\\.cpp$")
 add_library(win_harness STATIC ${HARNESS_SOURCES})
 tokiwake_target(win_harness)
 target_include_directories(win_harness PUBLIC ${PROJECT_SOURCE_DIR}/tests/win)
-target_link_libraries(win_harness PUBLIC gtest_win tokiwake_core)
+target_link_libraries(win_harness PUBLIC gtest_win tokiwake_core ntdll)
 
 # In-process tests: the Win32 implementations and the real window.
 file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e/ProgramUnderTest.h"
+#include "e2e/RunningProgram.h"
 #include "harness/Harness.h"
 #include "text/Cp932.h"
 #include "ui/ControlIds.h"
@@ -18,71 +19,6 @@ void Photo(const Text& path, SYSTEMTIME local) {
   WriteBytes(path, "\xFF\xD8\xFF\xE0 camera bytes");
   SetLocalWriteTime(path, local);
 }
-
-struct WindowSearch {
-  DWORD processId;
-  HWND found;
-};
-
-HWND MainWindowOf(DWORD processId) {
-  WindowSearch search{processId, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM parameter) -> BOOL {
-        auto* search = reinterpret_cast<WindowSearch*>(parameter);
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        DWORD processId = 0;
-        GetWindowThreadProcessId(window, &processId);
-        if (processId != search->processId || lstrcmpW(name, L"Tconv") != 0 ||
-            !IsWindowVisible(window)) {
-          return TRUE;
-        }
-        search->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// The started program; ended by force only when a test left it running.
-class RunningProgram {
- public:
-  RunningProgram(const Text& program, const Text& folder) {
-    std::wstring commandLine = L"\"" + ToWide(program) + L"\" \"" + ToWide(folder) + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    started_ = CreateProcessW(ToWide(program).c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                              0, nullptr, nullptr, &startup, &info_) != FALSE;
-  }
-  ~RunningProgram() {
-    if (!started_) return;
-    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-      ADD_FAILURE() << "the program was still running at the end of the test";
-      TerminateProcess(info_.hProcess, 1);
-      WaitForSingleObject(info_.hProcess, 10'000);
-    }
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
-  }
-  RunningProgram(const RunningProgram&) = delete;
-  RunningProgram& operator=(const RunningProgram&) = delete;
-
-  bool Started() const { return started_; }
-  DWORD Id() const { return info_.dwProcessId; }
-  // The exit code, or nothing when it did not end in time.
-  std::optional<DWORD> WaitForExit(Milliseconds timeout) const {
-    if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
-      return std::nullopt;
-    }
-    DWORD code = 0;
-    GetExitCodeProcess(info_.hProcess, &code);
-    return code;
-  }
-
- private:
-  bool started_ = false;
-  PROCESS_INFORMATION info_{};
-};
 
 // The runner sets the locale from TOKIWAKE_LANG for each test program, and the program under test
 // inherits it; an English run that fell back to Japanese would prove nothing.
