@@ -36,6 +36,21 @@ if(NOT MSVC)
   target_link_options(tokiwake PRIVATE -municode $<$<CONFIG:Release>:-s>)
 endif()
 
+# What ships beside tokiwake.exe (the ReadMe, the usage pages) is copied beside it here too, so that
+# the program in the build tree finds them where a user's copy does.
+file(GLOB_RECURSE TOKIWAKE_SHIPPED CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/release
+  ${PROJECT_SOURCE_DIR}/release/*)
+set(TOKIWAKE_SHIPPED_COPIES)
+foreach(shipped ${TOKIWAKE_SHIPPED})
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${shipped}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/release/${shipped}
+            ${CMAKE_BINARY_DIR}/${shipped}
+    DEPENDS ${PROJECT_SOURCE_DIR}/release/${shipped})
+  list(APPEND TOKIWAKE_SHIPPED_COPIES ${CMAKE_BINARY_DIR}/${shipped})
+endforeach()
+add_custom_target(shipped_files ALL DEPENDS ${TOKIWAKE_SHIPPED_COPIES})
+add_dependencies(tokiwake shipped_files)
+
 # GoogleTest for the Windows side, compiled from Debian's sources (or GTEST_SOURCE_DIR on Windows).
 set(GTEST_SOURCE_DIR /usr/src/googletest/googletest CACHE PATH "googletest sources")
 add_library(gtest_win STATIC ${GTEST_SOURCE_DIR}/src/gtest-all.cc)
