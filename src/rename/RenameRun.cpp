@@ -2,12 +2,13 @@
 
 #include <utility>
 
+#include "text/Paths.h"
+
 namespace tokiwake {
 
 namespace {
 
 constexpr char kFolderListFileName[] = "FolderList.csv";
-constexpr char kNotepad[] = "NOTEPAD.EXE";
 
 // Clears the active flag on every way out of a run, and closes the window that waited for it.
 class ActiveRun {
@@ -105,9 +106,9 @@ void RenameRun::ShowList() {
   host_.SetStatusColour(StatusColour::kBlack);
   host_.RepaintStatus();
 
-  const Text notepad = state_.WinFolder + kNotepad;
+  const Text notepad = NotepadPath(state_.WinFolder);
   if (!disk_.FileExists(notepad)) return;
-  host_.LaunchProgram(notepad, " " + listPath);
+  host_.LaunchProgram(notepad, DocumentArguments(listPath));
   host_.PumpMessages();
 }
 

@@ -25,4 +25,8 @@ Text WithTrailingBackslash(std::string_view path) {
   return result;
 }
 
+Text NotepadPath(std::string_view winFolder) { return Text(winFolder) + "NOTEPAD.EXE"; }
+
+Text DocumentArguments(std::string_view document) { return " " + Text(document); }
+
 }  // namespace tokiwake

@@ -15,4 +15,11 @@ bool EndsInBackslash(std::string_view path);
 // The text with "\" appended unless it already ends in one.
 Text WithTrailingBackslash(std::string_view path);
 
+// Notepad in the Windows folder, which ends in "\": the run's list and the ReadMe open in it.
+Text NotepadPath(std::string_view winFolder);
+
+// What follows a viewer's name on its command line: one blank and the document, unquoted even when
+// it holds blanks. The browser and Notepad take the rest of the line as one name.
+Text DocumentArguments(std::string_view document);
+
 }  // namespace tokiwake

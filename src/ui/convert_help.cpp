@@ -25,7 +25,7 @@ void Tconv::mnuUSEClick() {
 // Notepad says so itself when ReadMe.txt is missing.
 void Tconv::mnuReadMeClick() {
   state_.WinFolder = WithTrailingBackslash(state_.WinFolder);
-  const Text editor = EditorPath(state_.WinFolder);
+  const Text editor = NotepadPath(state_.WinFolder);
   if (!disk_.FileExists(editor)) return;
   LaunchProgram(editor, DocumentArguments(ReadMePath(state_.ExeFolder)));
   PumpMessages();

@@ -6,13 +6,10 @@ namespace tokiwake {
 
 namespace {
 constexpr char kBrowserUnderRoot[] = "Program Files\\Internet Explorer\\Iexplore.exe";
-constexpr char kEditorName[] = "NOTEPAD.EXE";
 constexpr char kHelpPath[] = "/soft/Tokiwake/help/index.htm";
 }  // namespace
 
 Text BrowserPath(std::string_view winFolder) { return LeftChars(3, winFolder) + kBrowserUnderRoot; }
-
-Text EditorPath(std::string_view winFolder) { return Text(winFolder) + kEditorName; }
 
 Text UsageDocument(std::string_view exeFolder, const std::function<bool(const Text&)>& fileExists) {
   for (const char* local : {"help\\index.htm", "index.htm"}) {
@@ -25,7 +22,5 @@ Text UsageDocument(std::string_view exeFolder, const std::function<bool(const Te
 Text OnlineUsageAddress() { return Text("https://") + maker::kWebHost + kHelpPath; }
 
 Text ReadMePath(std::string_view exeFolder) { return Text(exeFolder) + "ReadMe.txt"; }
-
-Text DocumentArguments(std::string_view document) { return " " + Text(document); }
 
 }  // namespace tokiwake

@@ -32,10 +32,5 @@ TEST(UsageDocument, PrefersTheHelpFolderThenTheProgramFolderThenTheWeb) {
   }
 }
 
-TEST(DocumentArguments, OneBlankAndThePathUnquoted) {
-  EXPECT_EQ(DocumentArguments("C:\\My Tools\\help\\index.htm"), " C:\\My Tools\\help\\index.htm");
-  EXPECT_EQ(DocumentArguments(ReadMePath("C:\\a b\\")), " C:\\a b\\ReadMe.txt");
-}
-
 }  // namespace
 }  // namespace tokiwake

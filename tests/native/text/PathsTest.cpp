@@ -29,5 +29,12 @@ TEST(EndsInBackslash, OnlyABackslashOfItsOwnCounts) {
   EXPECT_FALSE(EndsInBackslash(""));
 }
 
+// The viewers take the rest of their command line as one name, blanks and all.
+TEST(DocumentArguments, OneBlankAndThePathUnquoted) {
+  EXPECT_EQ(DocumentArguments("C:\\My Tools\\help\\index.htm"), " C:\\My Tools\\help\\index.htm");
+  EXPECT_EQ(NotepadPath("D:\\Windows\\") + DocumentArguments("C:\\a b\\ReadMe.txt"),
+            "D:\\Windows\\NOTEPAD.EXE C:\\a b\\ReadMe.txt");
+}
+
 }  // namespace
 }  // namespace tokiwake
