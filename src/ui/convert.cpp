@@ -115,18 +115,7 @@ LRESULT Tconv::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FormDblClick();
       return 0;
     case WM_ACTIVATE:
-      // A message box or another program takes the focus for a while; when the window is active
-      // again the control that had it gets it back.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(Handle(), focus)) focusBeforeDeactivation_ = focus;
-        break;
-      }
-      if (focusBeforeDeactivation_ != nullptr && IsWindow(focusBeforeDeactivation_) &&
-          HIWORD(wParam) == 0) {
-        SetFocus(focusBeforeDeactivation_);
-        return 0;
-      }
+      if (focus_.OnActivate(Handle(), wParam)) return 0;
       break;
     case WM_DROPFILES:
       HandleDroppedFiles(reinterpret_cast<HDROP>(wParam));

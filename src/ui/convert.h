@@ -17,6 +17,7 @@
 #include "ui/ControlIds.h"
 #include "ui/RunBinding.h"
 #include "win32/Controls.h"
+#include "win32/FocusKeeper.h"
 #include "win32/Window.h"
 
 namespace tokiwake {
@@ -141,7 +142,7 @@ class Tconv : public Window, public RunHost {
   TfrmVersion* frmVersion_ = nullptr;
   OwnedBrush formBrush_;
   bool shown_ = false;
-  HWND focusBeforeDeactivation_ = nullptr;
+  FocusKeeper focus_;
 
   // The state the logic shares, and the window's own.
   RunState state_;

@@ -4,6 +4,7 @@
 
 #include "text/Cp932.h"
 #include "win32/CheckList.h"
+#include "win32/OwnerButton.h"
 
 namespace tokiwake {
 
@@ -122,6 +123,7 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, const C
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance,
                                 nullptr);
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (layout.kind == ControlKind::Button) AttachOwnerButton(hwnd);
     if (layout.kind == ControlKind::CheckList) {
       SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, layout.itemHeight);
       AttachCheckList(hwnd);

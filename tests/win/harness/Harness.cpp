@@ -125,6 +125,14 @@ void PressKey(HWND window, UINT virtualKey) {
   Deliver(window, WM_KEYUP, virtualKey, KeyLParam(virtualKey, true));
 }
 
+void PostKeyPress(HWND window, UINT virtualKey) {
+  for (const bool up : {false, true}) {
+    if (!PostMessageW(window, up ? WM_KEYUP : WM_KEYDOWN, virtualKey, KeyLParam(virtualKey, up))) {
+      ADD_FAILURE() << "could not post key " << virtualKey << " (error " << GetLastError() << ")";
+    }
+  }
+}
+
 void FocusOn(HWND window) {
   const DWORD theirs = GetWindowThreadProcessId(window, nullptr);
   const DWORD ours = GetCurrentThreadId();

@@ -103,6 +103,9 @@ class NoMessageBox {
 void TypeChars(HWND window, std::string_view cp932);
 // WM_KEYDOWN and WM_KEYUP of one virtual key (VK_RETURN, VK_DELETE...).
 void PressKey(HWND window, UINT virtualKey);
+// The same two messages posted to the window's queue, as the keyboard puts them there, for a
+// message loop to take: one with dialog keys sees them as a key pressed in that window.
+void PostKeyPress(HWND window, UINT virtualKey);
 // Gives the keyboard focus to the window (attaching to its thread's input when it is another's).
 void FocusOn(HWND window);
 void ClickButton(HWND button);                      // BM_CLICK
