@@ -47,6 +47,7 @@ bool Tconv::Create() {
   for (const char* preset : PresetPatterns()) {
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(preset).c_str()));
   }
+  FitComboDropDown(combo, static_cast<int>(PresetPatterns().size()));
   // Patterns are typed in ASCII: the input method stays off while the pattern box has the focus.
   ImmAssociateContext(FindWindowExW(combo, nullptr, L"Edit", nullptr), nullptr);
   for (const char* mask : DefaultMasks()) AddCheckItem(Control(ids::lstASCII), mask, false);
@@ -100,11 +101,6 @@ LRESULT Tconv::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
-    case WM_MEASUREITEM: {
-      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      if (measure->CtlType == ODT_LISTBOX) measure->itemHeight = 12;
-      return TRUE;
-    }
     case WM_SHOWWINDOW:
       if (wParam != 0 && lParam == 0 && !shown_) {
         shown_ = true;

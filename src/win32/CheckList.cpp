@@ -57,13 +57,15 @@ void DrawCheckItem(const DRAWITEMSTRUCT& item) {
   GetTextExtentPoint32W(item.hDC, text.c_str(), static_cast<int>(text.size()), &extent);
   RECT highlight{textRect.left - 1, rc.top, textRect.left + extent.cx + 2, rc.bottom};
   if (selected && enabled) FillRect(item.hDC, &highlight, GetSysColorBrush(COLOR_HIGHLIGHT));
+  // Under the text, not over it: a row as high as the font's cell leaves no room for the focus
+  // rectangle, and drawn last it would cut through the descenders.
+  if ((item.itemState & ODS_FOCUS) != 0 && enabled) DrawFocusRect(item.hDC, &highlight);
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, !enabled   ? GetSysColor(COLOR_GRAYTEXT)
                          : selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
                                     : GetSysColor(COLOR_WINDOWTEXT));
   DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &textRect,
             DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  if ((item.itemState & ODS_FOCUS) != 0 && enabled) DrawFocusRect(item.hDC, &highlight);
 }
 
 int CheckItemCount(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); }

@@ -1,5 +1,6 @@
 #include "win32/Controls.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "text/Cp932.h"
@@ -41,33 +42,70 @@ WindowClassAndStyle ClassFor(ControlKind kind) {
   throw std::logic_error("unknown control kind");
 }
 
-constexpr int kComboDropRows = 8;
+// A window's device context with a font selected, for measuring.
+class FontDc {
+ public:
+  FontDc(HWND window, HFONT font)
+      : window_(window), dc_(GetDC(window)), old_(SelectObject(dc_, font)) {}
+  ~FontDc() {
+    SelectObject(dc_, old_);
+    ReleaseDC(window_, dc_);
+  }
+  FontDc(const FontDc&) = delete;
+  FontDc& operator=(const FontDc&) = delete;
+  HDC Get() const { return dc_; }
 
-// The closed box is exactly as tall as the layout says; the field's item height decides it, and
-// the box may add a border of its own choosing, so measure and correct.
+ private:
+  HWND window_;
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// A row is at least as tall as the font's cell: a lower row cuts off the descenders, and the
+// substitute of a font may be taller than the font the layout was made for.
+int RowHeight(HWND parent, HFONT font, int wanted) {
+  const FontDc dc(parent, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc.Get(), &metrics);
+  return std::max(wanted, static_cast<int>(metrics.tmHeight));
+}
+
+// The closed box is exactly as tall as the layout says; the field's height decides it, and the box
+// adds a border of its own choosing, so measure and correct. The field height is counted here, not
+// read back: Wine reports two pixels more than it was given.
 void FitClosedComboHeight(HWND combo, int height) {
+  auto field = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
   for (int attempt = 0; attempt < 3; ++attempt) {
     RECT rc{};
     GetWindowRect(combo, &rc);
     const int error = height - (rc.bottom - rc.top);
     if (error == 0) return;
-    const auto field =
-        static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + error);
+    field += error;
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
   }
 }
 
 }  // namespace
 
 SIZE CaptionSize(HWND parent, HFONT font, const char* caption) {
-  HDC dc = GetDC(parent);
-  HGDIOBJ old = SelectObject(dc, font);
+  const FontDc dc(parent, font);
   const std::wstring text = ToWide(caption);
   SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(parent, dc);
+  GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
   return size;
+}
+
+void FitComboDropDown(HWND combo, int rows) {
+  RECT closed{};
+  GetWindowRect(combo, &closed);
+  const int closedHeight = closed.bottom - closed.top;
+  const auto row = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+  // A combo box's own height is that of the closed box and its list together.
+  const int list = rows * row + 2 * GetSystemMetrics(SM_CYEDGE);
+  SetWindowPos(combo, nullptr, 0, 0, closed.right - closed.left, closedHeight + list,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Wine gives the field the font's height again on a resize.
+  FitClosedComboHeight(combo, closedHeight);
 }
 
 HFONT CreateUiFont(const char* face, int points) {
@@ -116,7 +154,6 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, const C
       width = size.cx;
       height = size.cy;
     }
-    if (layout.kind == ControlKind::Combo) height += kComboDropRows * layout.itemHeight + 4;
     const WindowClassAndStyle cls = ClassFor(layout.kind);
     HWND hwnd = CreateWindowExW(cls.exStyle, cls.className, ToWide(layout.caption).c_str(),
                                 WS_CHILD | WS_VISIBLE | cls.style, left, top, width, height, parent,
@@ -125,11 +162,11 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, const C
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (layout.kind == ControlKind::Button) AttachOwnerButton(hwnd);
     if (layout.kind == ControlKind::CheckList) {
-      SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, layout.itemHeight);
+      SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, RowHeight(parent, font, layout.itemHeight));
       AttachCheckList(hwnd);
     }
     if (layout.kind == ControlKind::Combo) {
-      SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, layout.itemHeight);
+      SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, RowHeight(parent, font, layout.itemHeight));
       FitClosedComboHeight(hwnd, layout.height);
     }
     entries_.emplace(layout.id, Entry{&layout, hwnd, layout.textColour, CLR_INVALID, OwnedBrush{}});

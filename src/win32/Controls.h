@@ -23,7 +23,7 @@ struct ControlSpec {
   const char* caption;
   int fontPoints;
   COLORREF textColour;
-  int itemHeight;  // lists and combo boxes; 0 elsewhere
+  int itemHeight;  // lists and combo boxes, at least; a taller font gets taller rows. 0 elsewhere
 };
 
 inline constexpr COLORREF kBlack = RGB(0, 0, 0);
@@ -45,6 +45,8 @@ HFONT CreateUiFont(const char* face, int points);
 SIZE CaptionSize(HWND parent, HFONT font, const char* caption);
 // Reads a window's text as code page 932 bytes.
 Text GetText(HWND window);
+// Makes a drop-down combo box's list tall enough for `rows` items, without a scroll bar.
+void FitComboDropDown(HWND combo, int rows);
 
 class ControlSet {
  public:

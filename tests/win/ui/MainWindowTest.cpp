@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <imm.h>
 
+#include <algorithm>
 #include <bit>
 
 #include "MainWindowFixture.h"
@@ -19,6 +20,17 @@ RECT RectIn(HWND parent, HWND child) {
   GetWindowRect(child, &rc);
   MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
   return rc;
+}
+
+// The height of a letter cell in the control's font, leading included.
+int CellHeight(HWND control) {
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return metrics.tmHeight;
 }
 
 Text MenuText(HMENU menu, UINT item, UINT flags) {
@@ -81,13 +93,11 @@ TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsIt) {
   EXPECT_EQ(label.top - group.top, 72);
   EXPECT_GT(label.right - label.left, 0);
   EXPECT_EQ(GetText(Control(ids::Label2)), "フォーマット");
-  // A drop-down box's closed height follows its font; the box is asked for the layout's height and
-  // gets it where the font allows.
   RECT combo = RectIn(main, Control(ids::txt_TimeReName));
   EXPECT_EQ(combo.left - group.left, 16);
   EXPECT_EQ(combo.top - group.top, 87);
   EXPECT_EQ(combo.right - combo.left, 217);
-  EXPECT_NEAR(combo.bottom - combo.top, 20, 2);
+  EXPECT_EQ(combo.bottom - combo.top, 20);
 
   // Creation order is the tab order.
   const int tabOrder[] = {
@@ -120,7 +130,6 @@ TEST_F(MainWindowTest, ListPresetsMenusAndFontsAreThere) {
     EXPECT_EQ(items[i].text, masks[i]);
     EXPECT_TRUE(items[i].ticked);
   }
-  EXPECT_EQ(SendMessageW(Control(ids::lstASCII), LB_GETITEMHEIGHT, 0, 0), 12);
 
   HWND combo = Control(ids::txt_TimeReName);
   const char* presets[] = {"yyyy.mm.dd-cnt2",
@@ -160,6 +169,27 @@ TEST_F(MainWindowTest, ListPresetsMenusAndFontsAreThere) {
              sizeof font, &font);
   EXPECT_EQ(font.lfHeight, -12);  // 9 pt
   EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
+}
+
+// The layout's rows are 12 pixels; a font whose cell is taller gets rows as tall as its cell.
+TEST_F(MainWindowTest, ListRowsHoldWholeLettersAndTheDropDownShowsEveryPreset) {
+  Start();
+  const int row = std::max(12, CellHeight(Control(ids::lstASCII)));
+  EXPECT_EQ(SendMessageW(Control(ids::lstASCII), LB_GETITEMHEIGHT, 0, 0), row);
+
+  HWND combo = Control(ids::txt_TimeReName);
+  SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+  ASSERT_TRUE(IsWindowVisible(info.hwndList));
+  const auto listRow = static_cast<int>(SendMessageW(info.hwndList, LB_GETITEMHEIGHT, 0, 0));
+  EXPECT_GE(listRow, CellHeight(combo));
+  RECT client{};
+  GetClientRect(info.hwndList, &client);
+  EXPECT_GE(client.bottom / listRow, 8) << "rows shown: " << client.bottom << " / " << listRow;
+  EXPECT_EQ(GetWindowLongW(info.hwndList, GWL_STYLE) & WS_VSCROLL, 0);
+  SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
 TEST_F(MainWindowTest, FixedValuesAreSetAtCreation) {
