@@ -48,10 +48,14 @@ bool Tconv::Create() {
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(preset).c_str()));
   }
   FitComboDropDown(combo, static_cast<int>(PresetPatterns().size()));
-  // Patterns are typed in ASCII: the input method stays off while the pattern box has the focus.
-  ImmAssociateContext(FindWindowExW(combo, nullptr, L"Edit", nullptr), nullptr);
   for (const char* mask : DefaultMasks()) AddCheckItem(Control(ids::lstASCII), mask, false);
   FolderEdits = {Control(ids::txt_Directory0), Control(ids::txt_Directory1)};
+  // Patterns and typed folders are ASCII, and the folder fields drop every other character: the
+  // input method stays off while one of them has the focus, so that typed text does not vanish.
+  for (HWND field :
+       {FolderEdits[0], FolderEdits[1], FindWindowExW(combo, nullptr, L"Edit", nullptr)}) {
+    ImmAssociateContext(field, nullptr);
+  }
   AttachEditHooks();
   DragAcceptFiles(Handle(), TRUE);
   FormCreate();

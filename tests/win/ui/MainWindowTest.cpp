@@ -141,8 +141,11 @@ TEST_F(MainWindowTest, ListPresetsMenusAndFontsAreThere) {
                            "yyyy.mm.dd hh.mn.ss",
                            "yyyy.mm.dd-hh.mn.ss-cnt2"};
   ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 8);
-  HWND patternField = FindWindowExW(combo, nullptr, L"Edit", nullptr);
-  EXPECT_EQ(ImmGetContext(patternField), nullptr);  // no input method in the pattern box
+  // No input method where only ASCII is taken.
+  for (HWND field : {FindWindowExW(combo, nullptr, L"Edit", nullptr), Control(ids::txt_Directory0),
+                     Control(ids::txt_Directory1)}) {
+    EXPECT_EQ(ImmGetContext(field), nullptr);
+  }
   for (int i = 0; i < 8; ++i) {
     wchar_t buffer[64] = {};
     SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buffer));
