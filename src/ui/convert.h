@@ -7,7 +7,9 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "rename/FileSystem.h"
@@ -22,6 +24,7 @@
 
 namespace tokiwake {
 
+class DropDisk;
 class TfrmVersion;
 
 // What the window learns from the process that starts it.
@@ -112,6 +115,10 @@ class Tconv : public Window, public RunHost {
   // message) and the field emptied; an empty field gives nothing and says nothing.
   std::optional<Text> ExistingFolderIn(int id);
   void MoveFolder2Up();
+  // The two flashes of a folder field block the thread for these times, one after the other.
+  static constexpr DWORD kFlashFirstMs = 400;
+  static constexpr DWORD kFlashSecondMs = 200;
+  void ShowBackgrounds(std::initializer_list<std::pair<int, COLORREF>> fields);
   void FlashMovedFolder();
   void ChooseFolderInto();
 
@@ -121,7 +128,12 @@ class Tconv : public Window, public RunHost {
 
  private:
   void cmd_Directory1Click();
+
+  // Dropped folders, files and shortcuts.
   void HandleDroppedFiles(HDROP drop);
+  Text ControlNameUnderPointer() const;
+  bool SetDroppedFolder(size_t index, const Text& dropPath, const DropDisk& disk);
+  void FlashField(int id);
 
   // Rename run.
   void cmd_STARTClick();

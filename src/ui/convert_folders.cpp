@@ -37,20 +37,18 @@ void Tconv::MoveFolder2Up() {
   FlashMovedFolder();
 }
 
+void Tconv::ShowBackgrounds(std::initializer_list<std::pair<int, COLORREF>> fields) {
+  for (const auto& [id, colour] : fields) controls_.SetBackground(id, colour);
+  for (const auto& [id, colour] : fields) controls_.RepaintNow(id);
+}
+
 void Tconv::FlashMovedFolder() {
   const COLORREF remembered = controls_.Background(ids::txt_Directory0);
-  controls_.SetBackground(ids::txt_Directory0, kYellow);
-  controls_.RepaintNow(ids::txt_Directory0);
-  Sleep(400);
-  controls_.SetBackground(ids::txt_Directory0, remembered);
-  controls_.SetBackground(ids::txt_Directory1, kYellow);
-  controls_.RepaintNow(ids::txt_Directory0);
-  controls_.RepaintNow(ids::txt_Directory1);
-  Sleep(200);
-  controls_.SetBackground(ids::txt_Directory0, remembered);
-  controls_.SetBackground(ids::txt_Directory1, remembered);
-  controls_.RepaintNow(ids::txt_Directory0);
-  controls_.RepaintNow(ids::txt_Directory1);
+  ShowBackgrounds({{ids::txt_Directory0, kYellow}});
+  Sleep(kFlashFirstMs);
+  ShowBackgrounds({{ids::txt_Directory0, remembered}, {ids::txt_Directory1, kYellow}});
+  Sleep(kFlashSecondMs);
+  ShowBackgrounds({{ids::txt_Directory0, remembered}, {ids::txt_Directory1, remembered}});
 }
 
 void Tconv::txt_Directory0_Change() {

@@ -57,11 +57,21 @@ struct HookTraits {
   static bool Close(HHOOK h) { return UnhookWindowsHookEx(h) != FALSE; }
 };
 
+struct ComTraits {
+  static bool IsValid(IUnknown* p) { return p != nullptr; }
+  static bool Close(IUnknown* p) {
+    p->Release();
+    return true;
+  }
+};
+
 using OwnedFont = Owned<HFONT, GdiObjectTraits>;
 using OwnedBrush = Owned<HBRUSH, GdiObjectTraits>;
 using OwnedFile = Owned<HANDLE, FileHandleTraits>;
 using OwnedFind = Owned<HANDLE, FindHandleTraits>;
 using OwnedHook = Owned<HHOOK, HookTraits>;
+template <typename Interface>
+using OwnedCom = Owned<Interface*, ComTraits>;
 
 // OLE initialised for this thread for as long as the object lives: COM, and what an in-place
 // control such as the browser view needs beyond it (drag and drop, the clipboard).

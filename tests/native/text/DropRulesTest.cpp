@@ -1,8 +1,8 @@
+#include "text/DropRules.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
-
-#include "text/DropRules.h"
 
 namespace tokiwake {
 namespace {
@@ -46,11 +46,16 @@ Text Chain(int i) { return "C:\\" + std::to_string(i) + ".lnk"; }
 
 TEST(ClassifyDrop, MarksTheChosenFieldAndKeepsTheLastItemsPath) {
   const Text longest = "C:\\" + Text(kMaxDroppedPathBytes - 3, 'a');
-  std::map<Text, Text> entries{{"C:\\a\\", ""},          {"C:\\b\\", ""},
-                               {"C:\\a\\x.jpg", ""},     {"C:\\x.lnk.txt", ""},
-                               {"C:\\toFile.Lnk", "->C:\\toX.lnk"}, {"C:\\toX.lnk", "->C:\\a\\x.jpg"},
-                               {"C:\\self.lnk", "->C:\\self.lnk"},  {"C:\\empty.lnk", "->"},
-                               {"C:\\junk.lnk", "junk"}, {longest + "\\", ""}};
+  std::map<Text, Text> entries{{"C:\\a\\", ""},
+                               {"C:\\b\\", ""},
+                               {"C:\\a\\x.jpg", ""},
+                               {"C:\\x.lnk.txt", ""},
+                               {"C:\\toFile.Lnk", "->C:\\toX.lnk"},
+                               {"C:\\toX.lnk", "->C:\\a\\x.jpg"},
+                               {"C:\\self.lnk", "->C:\\self.lnk"},
+                               {"C:\\empty.lnk", "->"},
+                               {"C:\\junk.lnk", "junk"},
+                               {longest + "\\", ""}};
   // 1.lnk leads through 17 shortcuts to C:\b, 2.lnk through 16.
   for (int i = 1; i <= 17; ++i) entries[Chain(i)] = "->" + (i == 17 ? "C:\\b" : Chain(i + 1));
   const FakeDropDisk disk(entries);
