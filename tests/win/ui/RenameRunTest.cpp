@@ -1,13 +1,17 @@
 // The rename run in the real window on real files: the start button is clicked, the real message
 // boxes are read and answered from another thread, and the files and the list file are checked
 // byte for byte.
+#include <windows.h>
 #include <gtest/gtest.h>
+// After windows.h, whose definitions it needs.
+#include <commctrl.h>
 
 #include <algorithm>
 #include <atomic>
 #include <functional>
 #include <mutex>
 
+#include "DropFiles.h"
 #include "MainWindowFixture.h"
 #include "NotepadWindows.h"
 #include "harness/Harness.h"
@@ -560,6 +564,46 @@ TEST_F(RenameRunTest, ChangesMadeWhileTheWalkWaitsTakeEffectForTheNextFile) {
   EXPECT_EQ(ListFolder(photos / "sub"), (std::vector<Text>{"2010-07-02-1.gif", "s.jpg"}));
   EXPECT_EQ(ListFile(), photos / "locked.jpg\r\n" + photos / "sub\\2010-07-02-1.gif\r\n" +
                             other / "2010-07-02-1.gif\r\n");
+  ExpectListShownAndFinished();
+}
+
+// Posts a drop onto folder 1 from inside the walk, when it first shows a file on the status line.
+struct DropWhenTheWalkShowsAFile {
+  HWND window;
+  HWND folder1;
+  Text dropped;
+  bool posted = false;
+
+  static LRESULT CALLBACK OnStatus(HWND status, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR, DWORD_PTR self) {
+    auto& drop = *reinterpret_cast<DropWhenTheWalkShowsAFile*>(self);
+    if (message == WM_SETTEXT && !drop.posted) {
+      drop.posted = true;
+      PostDrop(drop.window, drop.folder1, {drop.dropped});
+    }
+    return DefSubclassProc(status, message, wParam, lParam);
+  }
+};
+
+TEST_F(RenameRunTest, ADropWhileTheWalkPumpsSetsTheFieldAndTheRunKeepsToItsTree) {
+  TempFolder photos;
+  TempFolder other("other");
+  Photo(photos / "a.jpg", {2010, 5, 23, 10, 0, 0});
+  Photo(photos / "b.jpg", {2010, 5, 24, 10, 0, 0});
+  Photo(other / "c.jpg", {2010, 5, 25, 10, 0, 0});
+  Start();
+  SetFolders(photos.Path());
+  UsePattern("yyyy-mm-dd");
+  DropWhenTheWalkShowsAFile drop{Conv().Handle(), Control(ids::txt_Directory0), other.Path()};
+  HWND status = Control(ids::txt_Info);
+  SetWindowSubclass(status, DropWhenTheWalkShowsAFile::OnStatus, 1,
+                    reinterpret_cast<DWORD_PTR>(&drop));
+  EXPECT_TRUE(Run().empty());
+  RemoveWindowSubclass(status, DropWhenTheWalkShowsAFile::OnStatus, 1);
+  // Handled within the run: nothing has handled this thread's messages since.
+  EXPECT_EQ(Folder1(), other.Path());
+  EXPECT_EQ(ListFile(), photos / "2010-05-23.jpg\r\n" + photos / "2010-05-24.jpg\r\n");
+  EXPECT_EQ(ListFolder(other.Path()), std::vector<Text>{"c.jpg"});
   ExpectListShownAndFinished();
 }
 
