@@ -28,6 +28,15 @@ size_t CharLength(std::string_view text, size_t index) {
   return pair ? 2 : 1;
 }
 
+// The first `needle` in `lowered` at or after `from`, never starting on the second byte of a
+// character; `from` is the start of a character. Both texts are lower-cased already.
+size_t FindLowered(std::string_view needle, std::string_view lowered, size_t from) {
+  for (size_t i = from; i < lowered.size(); i += CharLength(lowered, i)) {
+    if (lowered.compare(i, needle.size(), needle) == 0) return i;
+  }
+  return std::string_view::npos;
+}
+
 // What follows the last separator; nothing when the text holds none.
 std::optional<Text> AfterLast(std::string_view separator, Text text) {
   std::optional<Text> rest;
@@ -172,31 +181,32 @@ PatternCheck UsablePattern(const Text& pattern, std::string_view fallback) {
 }
 
 // Resumes after each replaced token, so replacements never overlap and a value is never searched.
+// The text is lower-cased once and searched onwards from the last token: a pattern of many tokens
+// must cost its length, not its length times its tokens.
 Text ReplaceAllNoCase(PatternHost& host, std::string_view value, std::string_view token,
                       std::string_view text) {
-  int32_t position = PosNoCase(token, text);
-  if (position == 0) return Text(text);
+  if (token.empty()) return Text(text);
+  const Text needle = AsciiLower(token);
+  const Text lowered = AsciiLower(text);
+  size_t at = FindLowered(needle, lowered, 0);
+  if (at == std::string_view::npos) return Text(text);
   host.OnTokenReplacing();
   Text result;
-  while (position > 0) {
-    const auto before = static_cast<size_t>(position - 1);
-    result.append(text.substr(0, before));
-    result.append(value);
-    text.remove_prefix(before + token.size());
-    position = PosNoCase(token, text);
+  result.reserve(text.size());
+  size_t done = 0;
+  while (at != std::string_view::npos) {
+    result.append(text.substr(done, at - done)).append(value);
+    done = at + token.size();
+    at = FindLowered(needle, lowered, done);
   }
-  result.append(text);
+  result.append(text.substr(done));
   return result;
 }
 
 int32_t PosNoCase(std::string_view token, std::string_view text) {
   if (token.empty()) return 0;
-  const Text needle = AsciiLower(token);
-  const Text haystack = AsciiLower(text);
-  for (size_t i = 0; i < haystack.size(); i += CharLength(haystack, i)) {
-    if (haystack.compare(i, needle.size(), needle) == 0) return static_cast<int32_t>(i + 1);
-  }
-  return 0;
+  const size_t at = FindLowered(AsciiLower(token), AsciiLower(text), 0);
+  return at == std::string_view::npos ? 0 : static_cast<int32_t>(at + 1);
 }
 
 }  // namespace tokiwake

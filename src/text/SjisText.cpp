@@ -83,12 +83,15 @@ Text RightChars(int32_t count, std::string_view text) {
   return Text(text.substr(text.size() - static_cast<size_t>(count)));
 }
 
+// A control character is as unusable in a name as the nine. A lead byte pairs only with a real
+// trail byte, so a lead byte cannot hide the slash or the control character after it.
 bool HasBadNameChar(std::string_view text) {
   for (size_t i = 0; i < text.size(); ++i) {
-    if (IsCp932LeadByte(ByteAt(text, i)) && i + 1 < text.size()) {
-      ++i;  // a double-byte character is never one of the nine
+    if (IsCp932LeadByte(ByteAt(text, i)) && IsTrailByte(ByteAt(text, i + 1))) {
+      ++i;  // a double-byte character is never one of them
       continue;
     }
+    if (ByteAt(text, i) < 0x20) return true;
     if (SjisPos(text.substr(i, 1), kBadNameChars) > 0) return true;
   }
   return false;

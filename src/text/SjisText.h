@@ -33,7 +33,8 @@ Text RightChars(int32_t count, std::string_view text);
 
 // The nine characters that no file name may hold, as one text.
 inline constexpr char kBadNameChars[] = "\\/:*?\"<>|";
-// True when the text holds one of them as a character of its own.
+// True when the text holds one of them, or a control character (0x00-0x1F), as a character of
+// its own: either would fail every file of a run.
 bool HasBadNameChar(std::string_view text);
 
 // The number of characters, a double-byte character counting one.

@@ -115,16 +115,25 @@ TEST_F(RenameRunTest, AMissingFolderOneOffersTheChooser) {
 }
 
 TEST_F(RenameRunTest, AnUnusablePatternGivesWayToTheFallbackForTheRun) {
+  const Text message =
+      "「リネームフォーマット.dat」に含まれる文字列に、\nファイル名に使用できない文字\n\\/"
+      ":*?\"<>|　"
+      "が\n在ります\n\nこのアプリの指定形式「yyyy-mm-dd hh.mn.ss」で表示します。";
   disk.AddFile("C:\\one\\a.jpg");
   window.folderFields[0] = "C:\\one";
   window.state.RenameFormat = "a/b";
   run.cmd_STARTClick();
-  EXPECT_EQ(window.messages,
-            std::vector<Text>{"「リネームフォーマット.dat」に含まれる文字列に、\nファイル名に使用で"
-                              "きない文字\n\\/:*?\"<>|　が\n在ります\n\nこのアプリの指定形式「yyyy-"
-                              "mm-dd hh.mn.ss」で表示します。"});
+  EXPECT_EQ(window.messages, std::vector<Text>{message});
   EXPECT_EQ(window.state.RenameFormat, "yyyy-mm-dd hh.mn.ss");
   EXPECT_EQ(ListFile(), "C:\\one\\2010-05-23 10.20.30.jpg\r\n");
+
+  // A control character is refused the same way: one message, not one per file.
+  disk.AddFile("C:\\one\\b.jpg");
+  window.messages.clear();
+  window.state.RenameFormat = "yyyy\tmm";
+  run.cmd_STARTClick();
+  EXPECT_EQ(window.messages, std::vector<Text>{message});
+  EXPECT_EQ(window.state.RenameFormat, "yyyy-mm-dd hh.mn.ss");
 
   window.messages.clear();
   window.state.RenameFormat = "";

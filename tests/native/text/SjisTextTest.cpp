@@ -66,7 +66,7 @@ TEST(LeftRightChars, FollowTheSubTextRule) {
   EXPECT_EQ(RightChars(0, "abc"), "");
 }
 
-TEST(HasBadNameChar, CountsOnlyTheNineSingleByteCharacters) {
+TEST(HasBadNameChar, CountsTheNineSingleByteCharactersAndControlCharacters) {
   EXPECT_FALSE(HasBadNameChar("yyyy年mm月dd日 hh時mn分ss秒"));
   EXPECT_FALSE(HasBadNameChar("ソ"));
   EXPECT_FALSE(HasBadNameChar("表"));
@@ -76,6 +76,15 @@ TEST(HasBadNameChar, CountsOnlyTheNineSingleByteCharacters) {
   EXPECT_TRUE(HasBadNameChar("a\"b"));
   for (char c : std::string("\\/:*?\"<>|")) EXPECT_TRUE(HasBadNameChar(std::string("x") + c)) << c;
   EXPECT_TRUE(HasBadNameChar("ソ\\"));
+  // Control characters: one of them in a pattern would fail every file of a run.
+  for (int c = 0x00; c < 0x20; ++c) {
+    EXPECT_TRUE(HasBadNameChar("yyyy" + std::string(1, static_cast<char>(c)) + "mm")) << c;
+  }
+  EXPECT_FALSE(HasBadNameChar("\x7F ~"));
+  // A lead byte pairs only with a trail byte: it hides neither a slash nor a line end.
+  EXPECT_TRUE(HasBadNameChar("\x81/"));
+  EXPECT_TRUE(HasBadNameChar("\x81\n"));
+  EXPECT_TRUE(HasBadNameChar("\xE0:"));
 }
 
 TEST(CountChars, CountsADoubleByteCharacterOnce) {
