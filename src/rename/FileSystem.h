@@ -3,7 +3,9 @@
 // is the Windows half (FileSystem_win32.cpp).
 #pragma once
 
+#include <compare>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "text/SjisText.h"
@@ -25,6 +27,14 @@ struct FolderEntry {
   bool exactName;  // false when `name` is not the name on disk, so it must not be used as a path
   bool isDirectory;
   LocalTime lastWrite;
+  bool isLink = false;  // a folder that is a symbolic link or junction to another folder
+};
+
+// The same for every path to one folder, whatever its spelling or the links on the way.
+struct FolderId {
+  uint64_t volume = 0;
+  uint64_t index = 0;
+  auto operator<=>(const FolderId&) const = default;
 };
 
 class FileSystem {
@@ -35,12 +45,16 @@ class FileSystem {
   // empty.
   virtual std::vector<FolderEntry> ListFolder(const Text& folder) = 0;
 
+  // Nothing when the folder cannot be opened to ask.
+  virtual std::optional<FolderId> IdentifyFolder(const Text& folder) = 0;
+
   // An existing file; false for a folder and for the empty text.
   virtual bool FileExists(const Text& path) = 0;
   // An existing folder; false for a file and for the empty text. A relative text is taken from
   // the current folder.
   virtual bool FolderExists(const Text& path) = 0;
-  // Fails when `to` exists in any form; never replaces.
+  // Fails when `to` names another file or folder in any form; never replaces. A new letter case of
+  // the file's own name is a rename like any other.
   virtual bool RenameFile(const Text& from, const Text& to) = 0;
 
   // The list file is replaced whole; each step fails silently.
@@ -56,6 +70,7 @@ class FileSystem {
 class DiskFileSystem final : public FileSystem {
  public:
   std::vector<FolderEntry> ListFolder(const Text& folder) override;
+  std::optional<FolderId> IdentifyFolder(const Text& folder) override;
   bool FileExists(const Text& path) override;
   bool FolderExists(const Text& path) override;
   bool RenameFile(const Text& from, const Text& to) override;

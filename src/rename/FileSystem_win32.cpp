@@ -14,9 +14,6 @@ DWORD AttributesOf(const std::wstring& path) {
   return GetFileAttributesW(path.c_str());
 }
 
-// Something, file or folder, already has this name.
-bool NameTaken(const std::wstring& path) { return AttributesOf(path) != INVALID_FILE_ATTRIBUTES; }
-
 LocalTime ToLocalTime(const FILETIME& utc) {
   FILETIME local{};
   SYSTEMTIME parts{};
@@ -24,10 +21,18 @@ LocalTime ToLocalTime(const FILETIME& utc) {
   return {parts.wYear, parts.wMonth, parts.wDay, parts.wHour, parts.wMinute, parts.wSecond};
 }
 
+// Symbolic links, junctions and mounted volumes lead elsewhere; other reparse points (a folder
+// kept in the cloud, for one) are the folder itself. Windows gives every reparse point its tag;
+// Wine lists a Unix symbolic link as a reparse point without one.
+bool IsLink(const WIN32_FIND_DATAW& found) {
+  if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return false;
+  return found.dwReserved0 == 0 || IsReparseTagNameSurrogate(found.dwReserved0);
+}
+
 FolderEntry ToEntry(const WIN32_FIND_DATAW& found) {
   const Narrowed name = ToCp932(found.cFileName);
   return {name.text, name.exact, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-          ToLocalTime(found.ftLastWriteTime)};
+          ToLocalTime(found.ftLastWriteTime), IsLink(found)};
 }
 
 }  // namespace
@@ -44,6 +49,19 @@ std::vector<FolderEntry> DiskFileSystem::ListFolder(const Text& folder) {
   return entries;
 }
 
+std::optional<FolderId> DiskFileSystem::IdentifyFolder(const Text& folder) {
+  // Opening a folder needs backup semantics; no access is asked for, so nothing is kept from
+  // anyone, and the folder a link leads to is the one identified.
+  OwnedFile handle(CreateFileW(ToWide(folder).c_str(), 0,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!handle || !GetFileInformationByHandle(handle.get(), &information)) return std::nullopt;
+  if ((information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return std::nullopt;
+  return FolderId{information.dwVolumeSerialNumber,
+                  (uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
 bool DiskFileSystem::FileExists(const Text& path) {
   const DWORD attributes = AttributesOf(ToWide(path));
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
@@ -55,16 +73,9 @@ bool DiskFileSystem::FolderExists(const Text& path) {
 }
 
 bool DiskFileSystem::RenameFile(const Text& from, const Text& to) {
-  const std::wstring source = ToWide(from);
-  const std::wstring target = ToWide(to);
-  // MoveFileW without MOVEFILE_REPLACE_EXISTING never replaces another file, but it does give a
-  // file its own name in other letter case. Where the disk ignores case that name is taken too:
-  // by the file itself.
-  if (CompareStringOrdinal(source.c_str(), -1, target.c_str(), -1, TRUE) == CSTR_EQUAL &&
-      NameTaken(target)) {
-    return false;
-  }
-  return MoveFileW(source.c_str(), target.c_str()) != FALSE;
+  // Without MOVEFILE_REPLACE_EXISTING MoveFileW never replaces another file; it does give a file
+  // its own name in other letter case.
+  return MoveFileW(ToWide(from).c_str(), ToWide(to).c_str()) != FALSE;
 }
 
 void DiskFileSystem::RemoveFile(const Text& path) { DeleteFileW(ToWide(path).c_str()); }

@@ -2,13 +2,13 @@
 
 #include <utility>
 
+#include "rename/ProgramFiles.h"
 #include "text/Paths.h"
 
 namespace tokiwake {
 
 namespace {
 
-constexpr char kFolderListFileName[] = "FolderList.csv";
 
 // Clears the active flag on every way out of a run, and closes the window that waited for it.
 class ActiveRun {
@@ -80,19 +80,24 @@ void RenameRun::EnsureUsablePattern() {
   state_.RenameFormat = std::move(check.pattern);
 }
 
-// Folder 2 is walked even after an abort in folder 1; its walk then stops at the first entry.
+// Folder 2 is walked even after an abort in folder 1; its walk then stops at the first entry. A
+// folder 2 that folder 1's walk has been through already is not walked again.
 void RenameRun::WalkFolders() {
+  WalkScope scope;
+  scope.programFolder = disk_.IdentifyFolder(state_.ExeFolder);
+  scope.programFiles = ProgramOwnFiles(state_.ProgramName);
+
   const Text first = host_.FolderFieldText(0);
   state_.CurFolder = first;
   state_.FolderListText.clear();
   state_.InSecondFolder = 0;
-  WalkFolder(host_, state_, disk_, first);
+  WalkFolder(host_, state_, disk_, first, scope);
 
   const Text second = host_.FolderFieldText(1);
   if (second.empty() || !disk_.FolderExists(second)) return;
   state_.InSecondFolder = 1;
   state_.CurFolder = second;
-  WalkFolder(host_, state_, disk_, second);
+  WalkFolder(host_, state_, disk_, second, scope);
 }
 
 // Write failures are silent: Notepad then shows whatever stands at the list path.

@@ -21,6 +21,8 @@ struct RunState {
   // The program's folder and the Windows folder, each ending in "\".
   Text ExeFolder;
   Text WinFolder;
+  // The program file's own name in ExeFolder ("tokiwake.exe"), which no run renames.
+  Text ProgramName;
   // The folder in play, and the one last chosen in the folder chooser ("" after a cancel).
   Text CurFolder;
   Text PickedFolder;

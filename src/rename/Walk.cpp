@@ -49,15 +49,17 @@ struct Subfolder {
 
 class Walker {
  public:
-  Walker(WalkHost& host, RunState& state, FileSystem& disk)
-      : host_(host), state_(state), disk_(disk) {}
+  Walker(WalkHost& host, RunState& state, FileSystem& disk, WalkScope& scope)
+      : host_(host), state_(state), disk_(disk), scope_(scope) {}
 
   void Walk(const Text& folderArgument) {
     Text folder = folderArgument;
     if (EndsInBackslash(folder)) folder.pop_back();
     host_.PumpMessages();
+    const std::optional<FolderId> id = disk_.IdentifyFolder(folder);
+    if (id && !scope_.walked.insert(*id).second) return;
     std::vector<Subfolder> subfolders;
-    if (!WalkFiles(folder, subfolders)) return;
+    if (!WalkFiles(folder, id, subfolders)) return;
     for (const Subfolder& sub : subfolders) {
       if (state_.AbortRequested) return;
       const Text path = folder + "\\" + sub.name;
@@ -73,24 +75,30 @@ class Walker {
  private:
   // Handles the files of one folder and collects its subfolders; false when aborted. The listing
   // is dropped before the subfolders are entered, so memory does not grow with the tree.
-  bool WalkFiles(const Text& folder, std::vector<Subfolder>& subfolders) {
+  bool WalkFiles(const Text& folder, const std::optional<FolderId>& id,
+                 std::vector<Subfolder>& subfolders) {
     const std::vector<FolderEntry> entries = disk_.ListFolder(folder);
+    const bool programFolder = id && id == scope_.programFolder;
+    folderId_ = id;
     FolderNames names(entries);
     for (const FolderEntry& entry : entries) {
       if (state_.AbortRequested) return false;
       if (entry.name == "." || entry.name == "..") continue;
       if (entry.isDirectory) {
-        subfolders.push_back({entry.name, entry.exactName});
+        // A link leads into another folder, perhaps one above: entering it could walk a tree
+        // twice or without end.
+        if (!entry.isLink) subfolders.push_back({entry.name, entry.exactName});
       } else {
-        WalkFile(folder, entry, names);
+        WalkFile(folder, entry, names, programFolder && IsProgramFile(entry.name));
       }
     }
     return true;
   }
 
-  void WalkFile(const Text& folder, const FolderEntry& entry, FolderNames& names) {
+  void WalkFile(const Text& folder, const FolderEntry& entry, FolderNames& names,
+                bool programFile) {
     host_.SetStatusText(folder + "\\" + entry.name);
-    if (IsTargetFile(host_, RightChars(5, entry.name))) {
+    if (!programFile && IsTargetFile(host_, RightChars(5, entry.name))) {
       const Text finalPath =
           entry.exactName ? RenameTarget(folder, entry, names) : RefuseInexactName(folder, entry);
       state_.FolderListText += finalPath + "\r\n";
@@ -104,9 +112,20 @@ class Walker {
     host_.PumpMessages();
   }
 
+  bool IsProgramFile(const Text& name) const {
+    const Text key = AsciiLower(name);
+    for (const Text& own : scope_.programFiles) {
+      if (AsciiLower(own) == key) return true;
+    }
+    return false;
+  }
+
   // Returns the file's path after the attempt: the new one, or the old one when it kept its name.
-  // The file's own present name counts as taken, so a file already named after its time moves on
-  // to the next counter value.
+  //
+  // A file that already bears the name it is given keeps it, so a second run over a renamed tree
+  // changes nothing. Only a name taken in the other folder's top level comes first: the two
+  // folders' names stay apart. A name that differs from the present one only in letter case is
+  // the file's own, and the rename gives it the pattern's case.
   //
   // Whether the new name is taken in the file's own folder is asked before the rename only when
   // the folder is known to hold that name. Any other name goes straight to the rename, which never
@@ -117,13 +136,15 @@ class Walker {
   Text RenameTarget(const Text& folder, const FolderEntry& entry, FolderNames& names) {
     const Text oldPath = folder + "\\" + entry.name;
     const Text timeText = MakeTimeText(entry.lastWrite);
+    const Text ownKey = AsciiLower(entry.name);
     for (;;) {
       const Text newName = BuildNewName(host_, state_, entry.name, timeText, state_.FileCounter);
       const Text newPath = folder + "\\" + newName;
-      const Text otherPath = OtherFolderText() + "\\" + newName;
       host_.PumpMessages();
-      bool taken =
-          (names.MayHold(newName) && disk_.FileExists(newPath)) || disk_.FileExists(otherPath);
+      bool taken = TakenInOtherFolder(newName);
+      if (!taken && newName == entry.name) return oldPath;
+      const bool ownName = AsciiLower(newName) == ownKey;
+      taken = taken || (!ownName && names.MayHold(newName) && disk_.FileExists(newPath));
       if (!taken) {
         const bool renamed = disk_.RenameFile(oldPath, newPath);
         host_.PumpMessages();
@@ -156,18 +177,35 @@ class Walker {
     return oldPath;
   }
 
-  // Read on every attempt: the field may be edited while messages are pumped.
-  Text OtherFolderText() const { return host_.FolderFieldText(state_.InSecondFolder == 0 ? 1 : 0); }
+  // The other folder field is read on every attempt: it may be edited while messages are pumped.
+  // An empty field names no folder (not the root of the current drive), and the folder in hand
+  // is no other folder, however the field spells it: its own names are tested as its own.
+  bool TakenInOtherFolder(const Text& newName) {
+    Text other = host_.FolderFieldText(state_.InSecondFolder == 0 ? 1 : 0);
+    if (EndsInBackslash(other)) other.pop_back();
+    if (other.empty()) return false;
+    if (other != otherText_) {
+      otherText_ = other;
+      otherId_ = disk_.IdentifyFolder(other);
+    }
+    if (otherId_ && otherId_ == folderId_) return false;
+    return disk_.FileExists(other + "\\" + newName);
+  }
 
   WalkHost& host_;
   RunState& state_;
   FileSystem& disk_;
+  WalkScope& scope_;
+  std::optional<FolderId> folderId_;  // of the folder whose files are in hand
+  Text otherText_;
+  std::optional<FolderId> otherId_;
 };
 
 }  // namespace
 
-void WalkFolder(WalkHost& host, RunState& state, FileSystem& disk, const Text& folder) {
-  Walker(host, state, disk).Walk(folder);
+void WalkFolder(WalkHost& host, RunState& state, FileSystem& disk, const Text& folder,
+                WalkScope& scope) {
+  Walker(host, state, disk, scope).Walk(folder);
 }
 
 bool IsTargetFile(const WalkHost& host, std::string_view nameTail) {

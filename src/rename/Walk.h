@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -43,10 +45,22 @@ class WalkHost : public PatternHost {
   ~WalkHost() = default;
 };
 
+// What one run carries from one walk to the next.
+struct WalkScope {
+  // Every folder walked so far. A folder met again (as folder 2 inside folder 1's tree, or through
+  // a link that Windows does not mark as one) is skipped: its files have had their turn.
+  std::set<FolderId> walked;
+  // The program's own folder and the names of the files it keeps there; no run renames them.
+  std::optional<FolderId> programFolder;
+  std::vector<Text> programFiles;
+};
+
 // Walks `folder` (with or without a trailing "\") depth first: its files first, then each
 // subfolder in listing order. Appends a line to FolderListText for each target file, stops when
-// AbortRequested is set and leaves FileCounter at 0.
-void WalkFolder(WalkHost& host, RunState& state, FileSystem& disk, const Text& folder);
+// AbortRequested is set and leaves FileCounter at 0. A subfolder that is a link or junction is not
+// entered, and no folder is walked twice in one scope.
+void WalkFolder(WalkHost& host, RunState& state, FileSystem& disk, const Text& folder,
+                WalkScope& scope);
 
 // `nameTail` is the last five bytes of a file name.
 bool IsTargetFile(const WalkHost& host, std::string_view nameTail);

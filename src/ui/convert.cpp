@@ -193,6 +193,7 @@ void Tconv::FormCreate() {
 
 void Tconv::FormShow() {
   state_.ExeFolder = WithTrailingBackslash(FolderPart(startup_.programPath));
+  state_.ProgramName = startup_.programPath.substr(FolderPart(startup_.programPath).size());
   state_.CurFolder = "";
   state_.FileCounter = 0;
   state_.InSecondFolder = 0;

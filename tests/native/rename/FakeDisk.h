@@ -19,6 +19,10 @@ struct FakeNode {
   bool hidden = false;
   LocalTime lastWrite;
   Text content;
+  // A folder that leads to the folder at this path. Windows marks symbolic links and junctions as
+  // links; a link that the disk does not mark (a Unix one under Wine) lists as a plain folder.
+  Text linkTarget;
+  bool markedAsLink = true;
   std::vector<std::unique_ptr<FakeNode>> children;
 };
 
@@ -29,6 +33,12 @@ class FakeDisk : public FileSystem {
   FakeNode& AddFile(const Text& path, LocalTime time = {2010, 5, 23, 10, 20, 30}) {
     FakeNode& node = Make(path, false);
     node.lastWrite = time;
+    return node;
+  }
+  FakeNode& AddLink(const Text& path, const Text& target, bool marked = true) {
+    FakeNode& node = Make(path, true);
+    node.linkTarget = target;
+    node.markedAsLink = marked;
     return node;
   }
   // A name that came back from the conversion with "?" in it; no path reaches it.
@@ -42,6 +52,8 @@ class FakeDisk : public FileSystem {
     FakeNode* node = &root_;
     for (const Text& part : Parts(path)) {
       node = Child(*node, part);
+      if (node == nullptr) return nullptr;
+      if (!node->linkTarget.empty()) node = Find(node->linkTarget);
       if (node == nullptr) return nullptr;
     }
     return node == &root_ ? nullptr : node;
@@ -60,12 +72,19 @@ class FakeDisk : public FileSystem {
     const FakeNode* node = Find(folder);
     if (node == nullptr || !node->isDirectory) return entries;
     for (const auto& child : node->children) {
-      entries.push_back({child->name, child->exactName, child->isDirectory, child->lastWrite});
+      const bool link = !child->linkTarget.empty() && child->markedAsLink;
+      entries.push_back(
+          {child->name, child->exactName, child->isDirectory, child->lastWrite, link});
     }
     std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
       return AsciiUpper(a.name) < AsciiUpper(b.name);
     });
     return entries;
+  }
+  std::optional<FolderId> IdentifyFolder(const Text& folder) override {
+    const FakeNode* node = Find(folder);
+    if (node == nullptr || !node->isDirectory) return std::nullopt;
+    return FolderId{1, reinterpret_cast<uintptr_t>(node)};
   }
   bool FileExists(const Text& path) override {
     const FakeNode* node = Find(path);
@@ -80,7 +99,7 @@ class FakeDisk : public FileSystem {
     FakeNode* source = Find(from);
     FakeNode* target = Find(ParentOf(to));
     if (source == nullptr || source->isDirectory || source->refuseRename) return false;
-    if (Find(to) != nullptr || target == nullptr) return false;
+    if ((Find(to) != nullptr && Find(to) != source) || target == nullptr) return false;
     std::unique_ptr<FakeNode> moved = Detach(*Find(ParentOf(from)), source);
     moved->name = Parts(to).back();
     target->children.push_back(std::move(moved));

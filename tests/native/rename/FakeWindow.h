@@ -17,6 +17,7 @@ class FakeWindow : public RunHost {
     state.RenameFormat = "yyyy-mm-dd hh.mn.ss";
     state.ExeFolder = "C:\\tokiwake\\";
     state.WinFolder = "C:\\WINDOWS\\";
+    state.ProgramName = "tokiwake.exe";
     state.PickedFolder = "stale";
   }
 

@@ -43,7 +43,7 @@ TEST_F(RenameRunTest, WritesTheListHiddenAndOpensItInNotepad) {
   EXPECT_FALSE(run.Active());
 }
 
-TEST_F(RenameRunTest, FolderTwoAvoidsFolderOneTopLevelNamesAndTheSameTreeTwiceMovesOn) {
+TEST_F(RenameRunTest, FolderTwoAvoidsFolderOneTopLevelNamesButIsNeverWalkedTwice) {
   disk.AddFile("C:\\one\\a.jpg");
   disk.AddFile("C:\\two\\b.jpg");
   window.folderFields[0] = "C:\\one";
@@ -53,12 +53,34 @@ TEST_F(RenameRunTest, FolderTwoAvoidsFolderOneTopLevelNamesAndTheSameTreeTwiceMo
             "C:\\one\\2010-05-23 10.20.30.jpg\r\nC:\\two\\2010-05-23 10.20.30-1.jpg\r\n");
   EXPECT_EQ(window.state.InSecondFolder, 1);
 
+  // The same folder spelt another way, and a folder 2 inside folder 1's tree, were walked by
+  // folder 1's walk already.
   disk.AddFile("C:\\three\\a.jpg");
+  disk.AddFile("C:\\three\\sub\\b.jpg", {2011, 1, 1, 1, 1, 2});
   window.folderFields[0] = "C:\\three";
-  window.folderFields[1] = "c:\\THREE\\";
+  for (const char* second : {"c:\\THREE\\", "C:\\three\\sub"}) {
+    window.folderFields[1] = second;
+    run.cmd_STARTClick();
+    EXPECT_EQ(ListFile(),
+              "C:\\three\\2010-05-23 10.20.30.jpg\r\nC:\\three\\sub\\2011-01-01 01.01.02.jpg\r\n")
+        << second;
+  }
+}
+
+TEST_F(RenameRunTest, TheProgramAndTheFilesItKeepsBesideItselfAreNeverRenamed) {
+  const std::vector<Text> own = {"Tokiwake.EXE",      "dCamFlist.dat",  "リネームフォーマット.dat",
+                                 "dcamflist.dat.tmp", "FolderList.csv", "ReadMe.txt",
+                                 "Version.htm",       "MailIcon.gif",   "index.htm"};
+  for (const Text& name : own) disk.AddFile("C:\\tokiwake\\" + name);
+  disk.AddFile("C:\\tokiwake\\photo.jpg");
+  disk.AddFile("C:\\tokiwake\\sub\\ReadMe.txt");
+  window.folderFields[0] = "C:\\TOKIWAKE\\";
+  window.allFiles = true;
   run.cmd_STARTClick();
+  for (const Text& name : own) EXPECT_NE(disk.Find("C:\\tokiwake\\" + name), nullptr) << name;
   EXPECT_EQ(ListFile(),
-            "C:\\three\\2010-05-23 10.20.30.jpg\r\nc:\\THREE\\2010-05-23 10.20.30-1.jpg\r\n");
+            "C:\\TOKIWAKE\\2010-05-23 10.20.30.jpg\r\n"
+            "C:\\TOKIWAKE\\sub\\2010-05-23 10.20.30.txt\r\n");
 }
 
 TEST_F(RenameRunTest, AnAbortInFolderOneLeavesFolderTwoAndStillShowsTheList) {

@@ -52,20 +52,26 @@ class WalkTest : public ::testing::Test {
     window.state.AbortRequested = false;
     window.state.FileCounter = 0;
   }
-  void Walk(const Text& folder) { WalkFolder(window, window.state, disk, folder); }
+  // Each walk as its own run.
+  void Walk(const Text& folder) {
+    WalkScope scope;
+    WalkFolder(window, window.state, disk, folder, scope);
+  }
   FakeDisk disk;
   FakeWindow window;
 };
 
 TEST_F(WalkTest, EachStatusColourFollowsItsFileAndEveryFileStartsFromCounterZero) {
-  disk.AddFile("C:\\f\\2010-05-23 10.20.30.jpg");  // leaves the counter at 2
+  disk.AddFile("C:\\f\\a.jpg");
+  disk.AddFile("C:\\f\\a2.jpg");  // clashes with a.jpg, which leaves the counter at 2
   disk.AddFile("C:\\f\\b.txt");
   disk.AddFile("C:\\f\\c.jpg", {2011, 1, 1, 1, 1, 2});
   Walk("C:\\f");
-  EXPECT_EQ(window.colours,
-            (std::vector{StatusColour::kBlue, StatusColour::kBlack, StatusColour::kBlue}));
+  EXPECT_EQ(window.colours, (std::vector{StatusColour::kBlue, StatusColour::kBlue,
+                                         StatusColour::kBlack, StatusColour::kBlue}));
   EXPECT_EQ(window.state.FolderListText,
-            "C:\\f\\2010-05-23 10.20.30-1.jpg\r\nC:\\f\\2011-01-01 01.01.02.jpg\r\n");
+            "C:\\f\\2010-05-23 10.20.30.jpg\r\nC:\\f\\2010-05-23 10.20.30-1.jpg\r\n"
+            "C:\\f\\2011-01-01 01.01.02.jpg\r\n");
   EXPECT_EQ(window.statusText, "C:\\f\\c.jpg");
   EXPECT_EQ(window.state.FileCounter, 0);
   EXPECT_GT(window.redNotices, 0);
@@ -91,18 +97,91 @@ TEST_F(WalkTest, AFileIsRenamedOnceEvenWhenItsNewNameSortsAfterIt) {
             (std::vector<Text>{"2010-05-23 10.20.30.jpg", "2010-05-23 10.20.32.jpg"}));
 }
 
-TEST_F(WalkTest, AFileAlreadyNamedSoOrDifferentOnlyInCaseMovesToTheNextFreeName) {
+TEST_F(WalkTest, AFileAlreadyNamedSoKeepsItsNameAndOneDifferentOnlyInCaseTakesThePatternsCase) {
   disk.AddFile("C:\\f\\2010-05-23 10.20.30.jpg");
   disk.AddFile("D:\\g\\PHOTO 2010.jpg");
   disk.AddFile("E:\\h\\2010.05.23-01.jpg");
+  disk.AddFile("E:\\h\\2010.05.23-02.jpg");
   Walk("C:\\f");
   window.state.RenameFormat = "Photo yyyy";
   Walk("D:\\g");
   window.state.RenameFormat = "yyyy.mm.dd-cnt2";
   Walk("E:\\h");
   EXPECT_EQ(window.state.FolderListText,
-            "C:\\f\\2010-05-23 10.20.30-1.jpg\r\nD:\\g\\Photo 2010-1.jpg\r\n"
-            "E:\\h\\2010.05.23-02.jpg\r\n");
+            "C:\\f\\2010-05-23 10.20.30.jpg\r\nD:\\g\\Photo 2010.jpg\r\n"
+            "E:\\h\\2010.05.23-01.jpg\r\nE:\\h\\2010.05.23-02.jpg\r\n");
+  EXPECT_EQ(disk.renameCalls, 1);
+  EXPECT_EQ(disk.Names("D:\\g"), std::vector<Text>{"Photo 2010.jpg"});
+  EXPECT_TRUE(window.messages.empty());
+}
+
+// Users run again after adding photos: what the first run named stays as it is.
+TEST_F(WalkTest, ASecondRunOverARenamedTreeChangesNoName) {
+  const char* patterns[] = {"yyyy.mm.dd-cnt2",
+                            "yyyy-mm-dd cnt2",
+                            "yyyy-mm-dd hh.mn.ss",
+                            "'yy年mm月dd日 hh時mn分ss秒",
+                            "yyyy.mm.dd-hh.mn.ss-cnt2",
+                            "yyyy-cnt0",
+                            "yy cnt_",
+                            "x"};
+  for (const char* pattern : patterns) {
+    for (const bool oldName : {false, true}) {
+      FakeDisk tree;
+      for (const char* name : {"a.jpg", "B.JPG", "c.jpg", "d.jpeg", "sub\\e.jpg", "sub\\f.jpg"}) {
+        tree.AddFile(Text("C:\\p\\") + name);  // all at one time: every name clashes
+      }
+      tree.AddFile("C:\\p\\g.jpg", {2011, 2, 3, 4, 5, 6});
+      tree.AddFile("C:\\p\\notes.txt");
+      tree.AddFile("C:\\q\\h.jpg");
+      window.state.RenameFormat = pattern;
+      window.includeOldName = oldName;
+      window.folderFields[0] = "C:\\p";
+      window.folderFields[1] = "C:\\q";
+      for (int run = 1; run <= 2; ++run) {
+        WalkScope scope;
+        window.state.FolderListText.clear();
+        window.state.InSecondFolder = 0;
+        WalkFolder(window, window.state, tree, "C:\\p", scope);
+        window.state.InSecondFolder = 1;
+        WalkFolder(window, window.state, tree, "C:\\q", scope);
+        if (run == 1) tree.renameCalls = 0;
+      }
+      EXPECT_EQ(tree.renameCalls, 0) << pattern << " " << oldName << "\n"
+                                     << window.state.FolderListText;
+    }
+  }
+  EXPECT_TRUE(window.messages.empty());
+}
+
+TEST_F(WalkTest, AnEmptyOtherFolderFieldNamesNoFolder) {
+  disk.AddFile("\\2010-05-23 10.20.30.jpg");  // at the root of the current drive
+  disk.AddFile("C:\\f\\a.jpg");
+  disk.AddFile("C:\\g\\b.jpg");
+  Walk("C:\\f");
+  window.folderFields[1] = "\\";
+  Walk("C:\\g");
+  EXPECT_EQ(window.state.FolderListText,
+            "C:\\f\\2010-05-23 10.20.30.jpg\r\nC:\\g\\2010-05-23 10.20.30.jpg\r\n");
+}
+
+TEST_F(WalkTest, LinksToFoldersAreNotEnteredAndNoFolderIsWalkedTwice) {
+  disk.AddFile("C:\\p\\a.jpg");
+  disk.AddFile("C:\\p\\sub\\b.jpg", {2011, 1, 1, 1, 1, 2});
+  disk.AddFile("C:\\elsewhere\\c.jpg");
+  disk.AddLink("C:\\p\\sub\\up", "C:\\p");                // a junction back up the tree
+  disk.AddLink("C:\\p\\away", "C:\\elsewhere");           // a link out of it
+  disk.AddLink("C:\\p\\sub\\unix", "C:\\p\\sub", false);  // a loop Windows does not mark
+  Walk("C:\\p");
+  EXPECT_EQ(window.state.FolderListText,
+            "C:\\p\\2010-05-23 10.20.30.jpg\r\nC:\\p\\sub\\2011-01-01 01.01.02.jpg\r\n");
+  EXPECT_EQ(disk.Names("C:\\elsewhere"), std::vector<Text>{"c.jpg"});
+  EXPECT_EQ(disk.renameCalls, 2);
+
+  // The folder the user names is walked even when it is a link.
+  window.state.FolderListText.clear();
+  Walk("C:\\p\\away");
+  EXPECT_EQ(window.state.FolderListText, "C:\\p\\away\\2010-05-23 10.20.30.jpg\r\n");
 }
 
 TEST_F(WalkTest, ANameMadeByAnotherProgramAfterTheListingIsAClashAndStaysUntouched) {
@@ -169,12 +248,12 @@ TEST_F(WalkTest, NamesCodePage932CannotHoldAreNeverUsedAsPaths) {
   disk.AddInexact("C:\\f", "b?.txt", false);
   disk.AddFile("C:\\f\\2010-05-23 10.20.30.jpg");  // what a? would have been renamed to
   Walk("C:\\f");
-  EXPECT_EQ(disk.renameCalls, 1);  // the exact one only
+  EXPECT_EQ(disk.renameCalls, 0);  // the exact one is named so already
   EXPECT_EQ(
       window.messages,
       (std::vector<Text>{Message("C:\\f\\a?.jpg", "C:\\f\\2010-05-23 10.20.30.jpg", kFailureTail),
                          Message("C:\\f\\x?", "C:\\f\\x?", kFailureTail)}));
-  EXPECT_EQ(window.state.FolderListText, "C:\\f\\2010-05-23 10.20.30-1.jpg\r\nC:\\f\\a?.jpg\r\n");
+  EXPECT_EQ(window.state.FolderListText, "C:\\f\\2010-05-23 10.20.30.jpg\r\nC:\\f\\a?.jpg\r\n");
 }
 
 TEST_F(WalkTest, AnAbortFinishesTheFileInHandAndEntersNothingMore) {

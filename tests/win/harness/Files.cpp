@@ -15,23 +15,27 @@ std::string Failed(const Text& path) {
   return "\"" + ForLog(path) + "\" (error " + std::to_string(error) + ")";
 }
 
-bool RemoveTree(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
+// The attributes come from the folder listing: Wine's GetFileAttributesW looks through a Unix
+// symbolic link to the folder it leads to, and the tree there is not ours to remove.
+bool RemoveTree(const std::wstring& path, DWORD attributes) {
   if (attributes == INVALID_FILE_ATTRIBUTES) return true;
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return DeleteFileW(path.c_str()) != FALSE;
-  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
-    WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-      do {
-        const std::wstring name = found.cFileName;
-        if (name != L"." && name != L"..") RemoveTree(path + L"\\" + name);
-      } while (FindNextFileW(find, &found));
-      FindClose(find);
-    }
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return RemoveDirectoryW(path.c_str());
+  WIN32_FIND_DATAW found;
+  HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &found);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name != L"." && name != L"..") RemoveTree(path + L"\\" + name, found.dwFileAttributes);
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
   }
   return RemoveDirectoryW(path.c_str()) != FALSE;
+}
+
+bool RemoveTree(const std::wstring& path) {
+  return RemoveTree(path, GetFileAttributesW(path.c_str()));
 }
 
 Text TempRoot() {

@@ -158,7 +158,7 @@ void MakeFolder(const Text& path);
 void SetAttributes(const Text& path, DWORD attributes);
 // Sets the last-write time, given as local time.
 void SetLocalWriteTime(const Text& path, const SYSTEMTIME& local);
-// Removes a file or a folder tree, whatever its attributes.
+// Removes a file or a folder tree, whatever its attributes; a link is removed, never entered.
 void RemoveAll(const Text& path);
 
 // The file's bytes; nullopt when it cannot be opened.
@@ -167,6 +167,20 @@ bool PathExists(const Text& path);
 DWORD Attributes(const Text& path);  // INVALID_FILE_ATTRIBUTES when missing
 // The names in a folder, sorted by bytes, without "." and "..".
 std::vector<Text> ListFolder(const Text& folder);
+
+// A folder at `link` that leads to `target` for as long as it lives: a junction where the file
+// system makes one; under Wine, which cannot, a Unix symbolic link, which Wine lists as a reparse
+// point. Removed at the end of the scope, before the folder that holds it.
+class FolderLink {
+ public:
+  FolderLink(const Text& link, const Text& target);
+  ~FolderLink();
+  FolderLink(const FolderLink&) = delete;
+  FolderLink& operator=(const FolderLink&) = delete;
+
+ private:
+  Text link_;
+};
 
 // Holds a file open with no sharing, so that nobody else can open, replace or remove it.
 class LockedFile {

@@ -1,0 +1,21 @@
+#include "rename/ProgramFiles.h"
+
+#include "settings/Settings.h"
+#include "settings/WholeFile.h"
+
+namespace tokiwake {
+
+std::vector<Text> ProgramOwnFiles(const Text& programFileName) {
+  return {programFileName,
+          kMaskFileName,
+          Text(kMaskFileName) + kWriteSuffix,
+          kPatternFileName,
+          Text(kPatternFileName) + kWriteSuffix,
+          kFolderListFileName,
+          "ReadMe.txt",
+          "index.htm",
+          "Version.htm",
+          "MailIcon.gif"};
+}
+
+}  // namespace tokiwake
