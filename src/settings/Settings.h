@@ -15,10 +15,17 @@ inline constexpr char kMaskFileName[] = "dCamFlist.dat";
 // The name pattern, as typed.
 inline constexpr char kPatternFileName[] = "リネームフォーマット.dat";
 
+// A settings file that is there but could not be read still holds the user's choices: the
+// defaults that stand in for it must not be written over it (`unreadable`).
+
 // The masks stored at `path`, for the list to take in place of its own (each item ticked). A
 // missing file gives nullopt: the list keeps what it has. A file that cannot be read shows the
 // "File Error" box and gives an empty list.
-std::optional<std::vector<Text>> LoadSettings(const Text& path);
+struct LoadedMasks {
+  std::optional<std::vector<Text>> items;
+  bool unreadable = false;
+};
+LoadedMasks LoadSettings(const Text& path);
 
 // Writes the masks to `path`, each ended by CR LF; an empty path writes nothing. Failures are
 // silent.
@@ -26,7 +33,11 @@ void SaveSettings(const Text& path, const std::vector<Text>& items);
 
 // The first line of the pattern stored at `path`; "" for a missing file. A file that cannot be
 // read shows the "File Error" box and gives "".
-Text LoadPattern(const Text& path);
+struct LoadedPattern {
+  Text pattern;
+  bool unreadable = false;
+};
+LoadedPattern LoadPattern(const Text& path);
 
 // Writes the pattern to `path` as it stands, without a line end. Failures are silent.
 void SavePattern(const Text& path, const Text& pattern);

@@ -7,10 +7,10 @@
 
 namespace tokiwake {
 
-std::optional<std::vector<Text>> LoadSettings(const Text& path) {
-  const std::optional<Text> text = ReadExistingFile(path);
-  if (!text) return std::nullopt;
-  return ParseListText(*text);
+LoadedMasks LoadSettings(const Text& path) {
+  const FileRead read = ReadSettingsFile(path);
+  if (!read.exists) return {};
+  return {ParseListText(read.text), !read.readable};
 }
 
 void SaveSettings(const Text& path, const std::vector<Text>& items) {
@@ -18,7 +18,10 @@ void SaveSettings(const Text& path, const std::vector<Text>& items) {
   WriteWholeFile(FormatListText(items), path);
 }
 
-Text LoadPattern(const Text& path) { return FirstLine(ReadWholeFile(path)); }
+LoadedPattern LoadPattern(const Text& path) {
+  const FileRead read = ReadSettingsFile(path);
+  return {FirstLine(read.text), read.exists && !read.readable};
+}
 
 void SavePattern(const Text& path, const Text& pattern) { WriteWholeFile(pattern, path); }
 

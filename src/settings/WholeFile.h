@@ -1,6 +1,7 @@
 // Whole-file input and output for the settings files. Paths and contents are code page 932 bytes.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -13,13 +14,24 @@ namespace tokiwake {
 // Cancel, either just closes it) and gives "".
 Text ReadWholeFile(const Text& path);
 
-// As ReadWholeFile, but a missing file (or a folder at the path) gives nullopt.
-std::optional<Text> ReadExistingFile(const Text& path);
+// What reading a settings file found.
+struct FileRead {
+  bool exists = false;    // a file stands at the path (a folder there is no file)
+  bool readable = false;  // and its contents were read whole
+  Text text;              // up to the first NUL; "" unless readable
+};
+// As ReadWholeFile, telling a missing file from one that is there but could not be read (locked,
+// no permission, larger than kMaxSettingsFileSize). The box is shown for the second.
+FileRead ReadSettingsFile(const Text& path);
+// Larger than any settings file the program writes: such a file is not read, and so not replaced.
+inline constexpr uint64_t kMaxSettingsFileSize = uint64_t{1} << 20;
 
 // Makes the file at `path` hold exactly the bytes of `text`. The new contents are written first to
 // `path` + kWriteSuffix and then put in its place, so a failure part-way leaves the previous file
 // whole. A read-only file is left as it is. Failures are not reported.
 void WriteWholeFile(std::string_view text, const Text& path);
 inline constexpr char kWriteSuffix[] = ".tmp";
+// Removes what a write to `path` that was cut short left beside it.
+void RemoveInterruptedWrite(const Text& path);
 
 }  // namespace tokiwake

@@ -39,6 +39,7 @@ std::optional<Text> ReadContents(const std::wstring& path) {
   if (!file) return std::nullopt;
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
+  if (static_cast<uint64_t>(size.QuadPart) > kMaxSettingsFileSize) return std::nullopt;
   Text bytes;
   try {
     bytes.resize(static_cast<size_t>(size.QuadPart));
@@ -70,18 +71,25 @@ bool WriteAll(HANDLE file, std::string_view text) {
 
 }  // namespace
 
-std::optional<Text> ReadExistingFile(const Text& path) {
+FileRead ReadSettingsFile(const Text& path) {
   const std::wstring widePath = ToWide(path);
-  if (!FileOrRefusalAt(widePath)) return std::nullopt;
+  if (!FileOrRefusalAt(widePath)) return {};
   std::optional<Text> contents = ReadContents(widePath);
   if (!contents) {
     ShowFileError();
-    return Text();
+    return {true, false, {}};
   }
-  return contents;
+  return {true, true, std::move(*contents)};
 }
 
-Text ReadWholeFile(const Text& path) { return ReadExistingFile(path).value_or(Text()); }
+Text ReadWholeFile(const Text& path) { return ReadSettingsFile(path).text; }
+
+void RemoveInterruptedWrite(const Text& path) {
+  if (path.empty()) return;
+  const std::wstring leftover = ToWide(path + kWriteSuffix);
+  SetFileAttributesW(leftover.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(leftover.c_str());
+}
 
 void WriteWholeFile(std::string_view text, const Text& path) {
   if (path.empty()) return;

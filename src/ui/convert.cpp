@@ -10,6 +10,7 @@
 
 #include "rename/NamePattern.h"
 #include "settings/Settings.h"
+#include "settings/WholeFile.h"
 #include "text/Cp932.h"
 #include "text/Paths.h"
 #include "text/Platform.h"
@@ -205,24 +206,33 @@ void Tconv::FormShow() {
     SetText(ids::txt_Directory0, folder);
   }
 
+  // A close killed while it wrote the settings leaves its new file beside the old one.
+  RemoveInterruptedWrite(state_.ExeFolder + kMaskFileName);
+  RemoveInterruptedWrite(state_.ExeFolder + kPatternFileName);
+
   HWND list = Control(ids::lstASCII);
   for (int i = 0; i < CheckItemCount(list); ++i) SetTicked(list, i, true);
-  if (auto items = LoadSettings(state_.ExeFolder + kMaskFileName)) {
-    ReplaceCheckItems(list, *items, true);
-  }
+  const LoadedMasks masks = LoadSettings(state_.ExeFolder + kMaskFileName);
+  if (masks.items) ReplaceCheckItems(list, *masks.items, true);
+  keepMaskFile_ = masks.unreadable;
 
-  PatternCheck check =
-      UsablePattern(LoadPattern(state_.ExeFolder + kPatternFileName), kStartFallbackPattern);
+  const LoadedPattern pattern = LoadPattern(state_.ExeFolder + kPatternFileName);
+  keepPatternFile_ = pattern.unreadable;
+  PatternCheck check = UsablePattern(pattern.pattern, kStartFallbackPattern);
   if (!check.message.empty()) ShowMessage(check.message);
   state_.RenameFormat = std::move(check.pattern);
   SetText(ids::txt_TimeReName, state_.RenameFormat);
 }
 
+// A file that was there at start-up but could not be read still holds the user's settings: the
+// defaults that stood in for it are not written over it.
 void Tconv::FormClose() {
-  std::vector<Text> masks;
-  for (const CheckItem& item : CheckItems(Control(ids::lstASCII))) masks.push_back(item.text);
-  SaveSettings(state_.ExeFolder + kMaskFileName, masks);
-  SavePattern(state_.ExeFolder + kPatternFileName, state_.RenameFormat);
+  if (!keepMaskFile_) {
+    std::vector<Text> masks;
+    for (const CheckItem& item : CheckItems(Control(ids::lstASCII))) masks.push_back(item.text);
+    SaveSettings(state_.ExeFolder + kMaskFileName, masks);
+  }
+  if (!keepPatternFile_) SavePattern(state_.ExeFolder + kPatternFileName, state_.RenameFormat);
 }
 
 void Tconv::OnCloseRequest() {

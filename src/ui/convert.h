@@ -155,6 +155,8 @@ class Tconv : public Window, public RunHost {
   OwnedBrush formBrush_;
   bool shown_ = false;
   FocusKeeper focus_;
+  bool keepMaskFile_ = false;     // dCamFlist.dat was there but could not be read
+  bool keepPatternFile_ = false;  // so was the pattern file
 
   // The state the logic shares, and the window's own.
   RunState state_;

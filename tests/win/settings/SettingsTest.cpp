@@ -22,7 +22,7 @@ class SettingsFile : public testing::Test {
 
 TEST_F(SettingsFile, MissingFileLeavesTheListAsItIs) {
   NoMessageBox quiet;
-  EXPECT_EQ(LoadSettings(path_), std::nullopt);
+  EXPECT_EQ(LoadSettings(path_).items, std::nullopt);
 }
 
 TEST_F(SettingsFile, LoadsTheItemsOfEveryCompleteLine) {
@@ -37,7 +37,7 @@ TEST_F(SettingsFile, LoadsTheItemsOfEveryCompleteLine) {
   };
   for (const auto& [bytes, items] : cases) {
     WriteBytes(path_, bytes);
-    EXPECT_EQ(LoadSettings(path_), items) << ForLog(bytes);
+    EXPECT_EQ(LoadSettings(path_).items, items) << ForLog(bytes);
   }
 }
 
@@ -45,7 +45,7 @@ TEST_F(SettingsFile, AnUnreadableFileShowsTheBoxAndEmptiesTheList) {
   WriteBytes(path_, "*.jpg\r\n");
   LockedFile lock(path_);
   MessageBoxAnswerer answerer(ButtonId(IDOK));
-  EXPECT_EQ(LoadSettings(path_), Items{});
+  EXPECT_EQ(LoadSettings(path_).items, Items{});
   EXPECT_EQ(answerer.Wait().caption, "File Error");
 }
 
@@ -55,10 +55,10 @@ TEST_F(SettingsFile, SavesEveryItemWithCrLfAndLoadsThemBack) {
   const std::optional<Text> bytes = ReadBytes(path_);
   EXPECT_EQ(bytes, "*.jpg\r\n*.jpeg\r\n*.gif\r\n*.bmp\r\n");
   EXPECT_EQ(bytes.value_or("").size(), 29u);
-  EXPECT_EQ(LoadSettings(path_), kDefaultList);
+  EXPECT_EQ(LoadSettings(path_).items, kDefaultList);
 
   SaveSettings(path_, {"", "*.表"});
-  EXPECT_EQ(LoadSettings(path_), (Items{"", "*.表"}));
+  EXPECT_EQ(LoadSettings(path_).items, (Items{"", "*.表"}));
   SaveSettings(path_, {});
   EXPECT_EQ(ReadBytes(path_), "");
 }
@@ -76,20 +76,30 @@ TEST_F(SettingsFile, AProgramFolderThatCannotBeWrittenLosesNothing) {
   MakeFolder(path_ + kWriteSuffix);
   NoMessageBox quiet;
   SaveSettings(path_, {"*.png"});
-  EXPECT_EQ(LoadSettings(path_), kDefaultList);
+  EXPECT_EQ(LoadSettings(path_).items, kDefaultList);
 }
 
-TEST_F(SettingsFile, ALargeFileLoadsWhole) {
+TEST_F(SettingsFile, AFileUpToTheLimitLoadsWholeAndALargerOneIsKept) {
   const Text line = Text(98, 'x') + "\r\n";
   Text bytes;
-  bytes.reserve(line.size() * 300'000 + 5);
-  for (int i = 0; i < 300'000; ++i) bytes += line;
-  bytes += "*.jpg";  // no line end: dropped
+  while (bytes.size() + line.size() <= kMaxSettingsFileSize) bytes += line;
+  const size_t lines = bytes.size() / line.size();
+  bytes.resize(kMaxSettingsFileSize, 'y');  // no line end: dropped
   WriteBytes(path_, bytes);
-  const std::optional<Items> items = LoadSettings(path_);
-  ASSERT_TRUE(items.has_value());
-  EXPECT_EQ(items->size(), 300'000u);
-  EXPECT_EQ(items->back(), Text(98, 'x'));
+  {
+    NoMessageBox quiet;
+    const LoadedMasks loaded = LoadSettings(path_);
+    ASSERT_TRUE(loaded.items.has_value());
+    EXPECT_EQ(loaded.items->size(), lines);
+    EXPECT_EQ(loaded.items->back(), Text(98, 'x'));
+    EXPECT_FALSE(loaded.unreadable);
+  }
+  WriteBytes(path_, bytes + "y");
+  MessageBoxAnswerer answerer(ButtonId(IDOK));
+  const LoadedMasks loaded = LoadSettings(path_);
+  EXPECT_EQ(answerer.Wait().caption, "File Error");
+  EXPECT_EQ(loaded.items, Items{});
+  EXPECT_TRUE(loaded.unreadable);
 }
 
 }  // namespace

@@ -31,11 +31,11 @@ TEST(ReadWholeFile, MissingFileGivesNothingAndNoMessage) {
   TempFolder folder;
   NoMessageBox quiet;
   EXPECT_EQ(ReadWholeFile(folder / "dCamFlist.dat"), "");
-  EXPECT_EQ(ReadExistingFile(folder / "dCamFlist.dat"), std::nullopt);
+  EXPECT_FALSE(ReadSettingsFile(folder / "dCamFlist.dat").exists);
   EXPECT_EQ(ReadWholeFile(folder / "no folder\\dCamFlist.dat"), "");
   MakeFolder(folder / "dCamFlist.dat");  // a folder by that name is no file either
-  EXPECT_EQ(ReadExistingFile(folder / "dCamFlist.dat"), std::nullopt);
-  EXPECT_EQ(ReadExistingFile(""), std::nullopt);
+  EXPECT_FALSE(ReadSettingsFile(folder / "dCamFlist.dat").exists);
+  EXPECT_FALSE(ReadSettingsFile("").exists);
 }
 
 TEST(ReadWholeFile, AFileThatCannotBeOpenedShowsTheFileErrorBox) {
@@ -45,7 +45,10 @@ TEST(ReadWholeFile, AFileThatCannotBeOpenedShowsTheFileErrorBox) {
   LockedFile lock(path);
   for (int button : {IDOK, IDCANCEL}) {  // either button only closes the box
     MessageBoxAnswerer answerer(ButtonId(button));
-    EXPECT_EQ(ReadExistingFile(path), "");
+    const FileRead read = ReadSettingsFile(path);
+    EXPECT_TRUE(read.exists);
+    EXPECT_FALSE(read.readable);
+    EXPECT_EQ(read.text, "");
     const SeenBox box = answerer.Wait();
     EXPECT_EQ(box.caption, "File Error");
     EXPECT_EQ(box.text, kFileErrorText);

@@ -7,6 +7,7 @@
 
 #include "MainWindowFixture.h"
 #include "harness/Harness.h"
+#include "settings/WholeFile.h"
 #include "text/Cp932.h"
 #include "ui/convert.h"
 #include "win32/CheckList.h"
@@ -234,6 +235,31 @@ TEST_F(MainWindowTest, SavedMasksComeBackTickedAndOnlyThePatternsFirstLineCounts
   Close();
   EXPECT_EQ(ReadBytes(programFolder_ / "リネームフォーマット.dat"), "yyyy-mm-dd cnt2");
   EXPECT_EQ(ReadBytes(programFolder_ / "dCamFlist.dat"), "*.png\r\n\r\n*.tif\r\n");
+}
+
+// Defaults stand in for a file that could not be read; written over it they would lose the masks
+// the user kept there.
+TEST_F(MainWindowTest, SettingsFilesThatCouldNotBeReadAreKeptAndLeftoversOfAWriteGo) {
+  const Text masks = programFolder_ / "dCamFlist.dat";
+  const Text format = programFolder_ / "リネームフォーマット.dat";
+  const Text oversized(kMaxSettingsFileSize + 1, 'y');
+  WriteBytes(masks, "*.nef\r\n*.cr2\r\n");
+  WriteBytes(format, oversized);
+  WriteBytes(masks + ".tmp", "*.jpg\r\n");
+  WriteBytes(format + ".tmp", "yyyy");
+  {
+    LockedFile lock(masks);
+    MessageBoxAnswerer answer({ButtonId(IDOK), ButtonId(IDOK)});
+    Start();
+    for (const SeenBox& box : answer.WaitAll()) EXPECT_EQ(box.caption, "File Error");
+  }
+  EXPECT_FALSE(PathExists(masks + ".tmp"));
+  EXPECT_FALSE(PathExists(format + ".tmp"));
+  EXPECT_EQ(CheckItemCount(Control(ids::lstASCII)), 0);
+  EXPECT_EQ(Conv().State().RenameFormat, "yyyy.mm.dd-cnt2");
+  Close();
+  EXPECT_EQ(ReadBytes(masks), "*.nef\r\n*.cr2\r\n");
+  EXPECT_EQ(ReadBytes(format), oversized);
 }
 
 TEST_F(MainWindowTest, APatternWithABadCharacterIsReportedOnceAndReplaced) {
