@@ -16,6 +16,7 @@ struct FakeNode {
   bool isDirectory = false;
   bool exactName = true;
   bool refuseRename = false;  // read-only or in use
+  int renames = 0;
   bool hidden = false;
   LocalTime lastWrite;
   Text content;
@@ -102,6 +103,7 @@ class FakeDisk : public FileSystem {
     if ((Find(to) != nullptr && Find(to) != source) || target == nullptr) return false;
     std::unique_ptr<FakeNode> moved = Detach(*Find(ParentOf(from)), source);
     moved->name = Parts(to).back();
+    ++moved->renames;
     target->children.push_back(std::move(moved));
     return true;
   }

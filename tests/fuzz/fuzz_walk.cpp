@@ -1,0 +1,124 @@
+// The whole rename run on the in-memory disk, run until it changes nothing: no file is lost,
+// moved to another folder or renamed twice in one run, the list names every file the run handled
+// once and nothing else, the program's own files keep their names, and the runs settle instead
+// of flipping names back and forth.
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <string>
+
+#include "FuzzInput.h"
+#include "rename/FakeDisk.h"
+#include "rename/FakeWindow.h"
+#include "rename/ProgramFiles.h"
+#include "rename/RenameRun.h"
+
+using namespace tokiwake;
+using namespace tokiwake::testing;
+
+namespace {
+
+void Require(bool condition) {
+  if (!condition) std::abort();
+}
+
+const char* const kFolders[] = {"C:\\p", "C:\\p\\sub", "C:\\p\\sub\\deep", "C:\\q", "C:\\q\\s"};
+const char* const kStems[] = {"a",       "B",    "2010-05-23 10.20.30",   "2010.05.23-01",
+                              "x《y》",  "表ソ", "2010-05-23 10.20.30-1", "IMG_0001",
+                              "tokiwake"};
+const char* const kExtensions[] = {".jpg", ".JPG", ".jpeg", ".txt", "", ".exe", ".dat"};
+const char* const kPatterns[] = {"yyyy.mm.dd-cnt2",
+                                 "yyyy-mm-dd cnt2",
+                                 "yyyy-mm-dd hh.mn.ss",
+                                 "'yy年mm月dd日 hh時mn分ss秒",
+                                 "yyyy-cnt0",
+                                 "cnt_",
+                                 "x",
+                                 "yyyy.mm.dd-hh.mn.ss-cnt2"};
+
+// Every file of the tree by its content, which is its identity, and the folder that holds it.
+void Collect(const FakeNode& folder, std::map<Text, const FakeNode*>& files,
+             std::map<Text, const FakeNode*>& parents) {
+  for (const auto& child : folder.children) {
+    if (!child->linkTarget.empty()) continue;
+    if (child->isDirectory) {
+      Collect(*child, files, parents);
+    } else {
+      Require(files.emplace(child->content, child.get()).second);  // never twice
+      parents[child->content] = &folder;
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  fuzz::FuzzInput input(data, size);
+  FakeDisk disk;
+  disk.AddFile("C:\\WINDOWS\\NOTEPAD.EXE");
+  for (const char* folder : kFolders) disk.AddFolder(folder);
+  FakeWindow window;
+  window.state.ExeFolder = input.Flag() ? "C:\\p\\" : "C:\\tokiwake\\";
+  disk.AddFolder(window.state.ExeFolder);
+  if (input.Flag()) disk.AddLink("C:\\p\\sub\\deep\\up", "C:\\p", input.Flag());
+  if (input.Flag()) disk.AddLink("C:\\q\\s\\other", "C:\\p\\sub", input.Flag());
+
+  const int fileCount = input.Below(17);
+  for (int i = 0; i < fileCount; ++i) {
+    const Text path = Text(kFolders[input.Below(5)]) + "\\" + kStems[input.Below(9)] +
+                      kExtensions[input.Below(7)];
+    if (disk.Find(path) != nullptr) continue;
+    const LocalTime time{2010, 5, 23, 10, 20, 30 + 2 * input.Below(2)};
+    disk.AddFile(path, time).content = std::to_string(i);
+  }
+  window.state.RenameFormat = kPatterns[input.Below(8)];
+  if (input.Flag()) window.state.RenameFormat = input.Text(24);
+  window.includeOldName = input.Flag();
+  window.allFiles = input.Flag();
+  window.folderFields[0] = input.Flag() ? "C:\\p" : "C:\\p\\";
+  const int second = input.Below(4);
+  window.folderFields[1] = second == 0   ? ""
+                           : second == 1 ? "C:\\q"
+                           : second == 2 ? "c:\\P"
+                                         : "C:\\p\\sub";
+
+  std::map<Text, const FakeNode*> files, parents;
+  Collect(*disk.Find("C:"), files, parents);
+  std::map<Text, Text> ownNames;  // the program's files by their content
+  const FakeNode* exeFolder = disk.Find(window.state.ExeFolder);
+  for (const Text& own : ProgramOwnFiles(window.state.ProgramName)) {
+    for (const auto& [id, node] : files) {
+      if (parents[id] == exeFolder && AsciiUpper(node->name) == AsciiUpper(own)) {
+        ownNames[id] = node->name;
+      }
+    }
+  }
+
+  for (int run = 1;; ++run) {
+    Require(run <= fileCount + 2);  // the runs settle
+    for (const auto& [id, node] : files) const_cast<FakeNode*>(node)->renames = 0;
+    window.state.FolderListText.clear();
+    RenameRun(window, window.state, disk).cmd_STARTClick();
+
+    std::map<Text, const FakeNode*> now, nowParents;
+    Collect(*disk.Find("C:"), now, nowParents);
+    std::set<const FakeNode*> listed;
+    Text list = window.state.FolderListText;
+    while (!list.empty()) {
+      const Text line = SplitHead("\r\n", list);
+      const FakeNode* node = disk.Find(line);
+      Require(node != nullptr && !node->isDirectory && listed.insert(node).second);
+    }
+    int renamed = 0;
+    for (const auto& [id, node] : files) {
+      Require(now.count(id) == 1 && now.at(id) == node);  // nothing lost
+      Require(nowParents.at(id) == parents.at(id));       // nor moved to another folder
+      Require(node->renames <= 1);
+      if (node->renames == 1) Require(listed.count(node) == 1);
+      renamed += node->renames;
+    }
+    for (const auto& [id, name] : ownNames) Require(now.at(id)->name == name);
+    if (renamed == 0) break;
+  }
+  return 0;
+}
