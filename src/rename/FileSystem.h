@@ -57,9 +57,10 @@ class FileSystem {
   // the file's own name is a rename like any other.
   virtual bool RenameFile(const Text& from, const Text& to) = 0;
 
-  // The list file is replaced whole; each step fails silently.
+  // The list file is replaced whole; a failed step is told by the write that follows it.
   virtual void RemoveFile(const Text& path) = 0;
-  virtual void WriteNewFile(const Text& path, const Text& bytes) = 0;  // create, one write, close
+  // Create, one write, close; true when all three went through.
+  virtual bool WriteNewFile(const Text& path, const Text& bytes) = 0;
   virtual void SetHiddenOnly(const Text& path) = 0;  // hidden, every other attribute cleared
 
  protected:
@@ -75,7 +76,7 @@ class DiskFileSystem final : public FileSystem {
   bool FolderExists(const Text& path) override;
   bool RenameFile(const Text& from, const Text& to) override;
   void RemoveFile(const Text& path) override;
-  void WriteNewFile(const Text& path, const Text& bytes) override;
+  bool WriteNewFile(const Text& path, const Text& bytes) override;
   void SetHiddenOnly(const Text& path) override;
 };
 

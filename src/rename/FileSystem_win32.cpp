@@ -80,14 +80,16 @@ bool DiskFileSystem::RenameFile(const Text& from, const Text& to) {
 
 void DiskFileSystem::RemoveFile(const Text& path) { DeleteFileW(ToWide(path).c_str()); }
 
-void DiskFileSystem::WriteNewFile(const Text& path, const Text& bytes) {
+bool DiskFileSystem::WriteNewFile(const Text& path, const Text& bytes) {
   OwnedFile file(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return;
+  if (!file) return false;
   DWORD written = 0;
-  if (!bytes.empty()) {
-    WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  }
+  const bool wrote =
+      bytes.empty() ||
+      (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+       written == bytes.size());
+  return file.Close() && wrote;
 }
 
 void DiskFileSystem::SetHiddenOnly(const Text& path) {

@@ -100,16 +100,22 @@ void RenameRun::WalkFolders() {
   WalkFolder(host_, state_, disk_, second, scope);
 }
 
-// Write failures are silent: Notepad then shows whatever stands at the list path.
+// A list that could not be written is told once, and Notepad is not opened on what an earlier run
+// left at the list path; nor is a folder of that name made hidden.
 void RenameRun::ShowList() {
   const Text listPath = state_.ExeFolder + kFolderListFileName;
   if (disk_.FileExists(listPath)) disk_.RemoveFile(listPath);
-  disk_.WriteNewFile(listPath, state_.FolderListText);
-  disk_.SetHiddenOnly(listPath);
+  const bool written = disk_.WriteNewFile(listPath, state_.FolderListText);
+  if (written) disk_.SetHiddenOnly(listPath);
 
   host_.SetStatusText("終了");
   host_.SetStatusColour(StatusColour::kBlack);
   host_.RepaintStatus();
+  if (!written) {
+    host_.ShowMessage("一覧ファイル\n" + listPath + " に、\n書き込めません！！" +
+                      WriteProtectionAdvice());
+    return;
+  }
 
   const Text notepad = NotepadPath(state_.WinFolder);
   if (!disk_.FileExists(notepad)) return;

@@ -22,9 +22,7 @@ Text ClashMessage(const Text& oldPath, const Text& newPath) {
 }
 
 Text RenameFailureMessage(const Text& oldPath, const Text& newPath) {
-  return PathPair(oldPath, newPath) + "変更できません！！" +
-         "ドライブやフォルダーが書込み禁止になっていないか\n" +
-         "また、書込み権があるか確認してください";
+  return PathPair(oldPath, newPath) + "変更できません！！" + WriteProtectionAdvice();
 }
 
 // The names a folder held when it was listed and those its files have been renamed to since,
@@ -202,6 +200,11 @@ class Walker {
 };
 
 }  // namespace
+
+Text WriteProtectionAdvice() {
+  return Text("ドライブやフォルダーが書込み禁止になっていないか\n") +
+         "また、書込み権があるか確認してください";
+}
 
 void WalkFolder(WalkHost& host, RunState& state, FileSystem& disk, const Text& folder,
                 WalkScope& scope) {

@@ -62,6 +62,9 @@ struct WalkScope {
 void WalkFolder(WalkHost& host, RunState& state, FileSystem& disk, const Text& folder,
                 WalkScope& scope);
 
+// What a refused rename or write asks the user to check, at the end of its message.
+Text WriteProtectionAdvice();
+
 // `nameTail` is the last five bytes of a file name.
 bool IsTargetFile(const WalkHost& host, std::string_view nameTail);
 

@@ -15,7 +15,7 @@ struct FakeNode {
   Text name;
   bool isDirectory = false;
   bool exactName = true;
-  bool refuseRename = false;  // read-only or in use
+  bool refuseRename = false;  // read-only or in use: neither renamed, written nor removed
   int renames = 0;
   bool hidden = false;
   LocalTime lastWrite;
@@ -109,11 +109,14 @@ class FakeDisk : public FileSystem {
   }
   void RemoveFile(const Text& path) override {
     FakeNode* node = Find(path);
-    if (node != nullptr) Detach(*Find(ParentOf(path)), node);
+    if (node != nullptr && !node->refuseRename) Detach(*Find(ParentOf(path)), node);
   }
-  void WriteNewFile(const Text& path, const Text& bytes) override {
-    FakeNode& node = Find(path) != nullptr ? *Find(path) : Make(path, false);
-    node.content = bytes;
+  bool WriteNewFile(const Text& path, const Text& bytes) override {
+    FakeNode* node = Find(path);
+    if (node != nullptr && (node->isDirectory || node->refuseRename)) return false;
+    if (node == nullptr) node = &Make(path, false);
+    node->content = bytes;
+    return true;
   }
   void SetHiddenOnly(const Text& path) override {
     if (FakeNode* node = Find(path)) node->hidden = true;

@@ -83,6 +83,32 @@ TEST_F(RenameRunTest, TheProgramAndTheFilesItKeepsBesideItselfAreNeverRenamed) {
             "C:\\TOKIWAKE\\sub\\2010-05-23 10.20.30.txt\r\n");
 }
 
+TEST_F(RenameRunTest, AListThatCannotBeWrittenIsToldOnceAndNotShown) {
+  disk.AddFile("C:\\one\\a.jpg");
+  disk.AddFile("C:\\one\\b.jpg", {2011, 1, 1, 1, 1, 2});
+  window.folderFields[0] = "C:\\one";
+  const Text message = "一覧ファイル\n" + Text(kListPath) +
+                       " に、\n書き込めません！！ドライブやフォルダーが書込み禁止になっていないか\n"
+                       "また、書込み権があるか確認してください";
+  disk.AddFolder(kListPath);  // a folder of that name
+  run.cmd_STARTClick();
+  EXPECT_EQ(window.messages, std::vector<Text>{message});
+  EXPECT_FALSE(disk.Find(kListPath)->hidden);
+  EXPECT_TRUE(window.launched.empty());
+  EXPECT_EQ(window.statusText, "終了");
+
+  // The list of an earlier run that may not be replaced (read-only, in use) is not shown either.
+  disk.RemoveFile(kListPath);
+  FakeNode& older = disk.AddFile(kListPath);
+  older.content = "older list";
+  older.refuseRename = true;
+  window.messages.clear();
+  run.cmd_STARTClick();
+  EXPECT_EQ(window.messages, std::vector<Text>{message});
+  EXPECT_EQ(ListFile(), "older list");
+  EXPECT_TRUE(window.launched.empty());
+}
+
 TEST_F(RenameRunTest, AnAbortInFolderOneLeavesFolderTwoAndStillShowsTheList) {
   disk.AddFile("C:\\one\\a.jpg");
   disk.AddFile("C:\\one\\b.jpg");

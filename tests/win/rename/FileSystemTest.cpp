@@ -116,7 +116,7 @@ TEST(DiskFileSystem, ReplacesTheHiddenListOfTheRunBeforeAndLeavesItHiddenAlone) 
   DiskFileSystem disk;
   disk.RemoveFile(list);
   EXPECT_FALSE(PathExists(list));
-  disk.WriteNewFile(list, "C:\\写真\\a.jpg\r\n");
+  EXPECT_TRUE(disk.WriteNewFile(list, "C:\\写真\\a.jpg\r\n"));
   disk.SetHiddenOnly(list);
   EXPECT_EQ(ReadBytes(list), "C:\\写真\\a.jpg\r\n");
   const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM;
@@ -125,6 +125,11 @@ TEST(DiskFileSystem, ReplacesTheHiddenListOfTheRunBeforeAndLeavesItHiddenAlone) 
   SetAttributes(list, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM);
   disk.SetHiddenOnly(list);
   EXPECT_EQ(Attributes(list) & kept, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+
+  MakeFolder(folder / "taken.csv");
+  EXPECT_FALSE(disk.WriteNewFile(folder / "taken.csv", "x"));
+  LockedFile lock(list);
+  EXPECT_FALSE(disk.WriteNewFile(list, "x"));
 }
 
 }  // namespace

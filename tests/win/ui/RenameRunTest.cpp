@@ -227,6 +227,24 @@ TEST_F(RenameRunTest, AsksFirstThenListsEachRenamedPathInWalkOrderAndShowsTheLis
   ExpectListShownAndFinished(/*notepadRequired=*/true);
 }
 
+TEST_F(RenameRunTest, AListFileThatIsAFolderIsToldOnceAndNothingIsShown) {
+  TempFolder photos;
+  Photo(photos / "a.jpg", {2010, 5, 23, 10, 20, 30});
+  MakeFolder(programFolder_ / kListName);
+  Start();
+  SetFolders(photos.Path());
+  UsePattern("yyyy-mm-dd hh.mn.ss");
+  const std::vector<SeenBox> boxes = Run({Ok()});
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, "Tokiwake");
+  EXPECT_EQ(boxes[0].text, "一覧ファイル\n" + programFolder_ / kListName +
+                               " に、\n書き込めません！！ドライブやフォルダーが書込み禁止に"
+                               "なっていないか\nまた、書込み権があるか確認してください");
+  EXPECT_EQ(Attributes(programFolder_ / kListName) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  EXPECT_EQ(ListFolder(photos.Path()), std::vector<Text>{"2010-05-23 10.20.30.jpg"});
+  EXPECT_FALSE(ShownInNotepad(Milliseconds(3'000)));
+}
+
 TEST_F(RenameRunTest, NamesComeFromLocalTimeWithEvenSecondsAndOnlyTargetsAreTouched) {
   TempFolder photos;
   Photo(photos / "late.jpg", {2011, 12, 31, 23, 59, 59});
