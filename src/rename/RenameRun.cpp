@@ -9,7 +9,6 @@ namespace tokiwake {
 
 namespace {
 
-
 // Clears the active flag on every way out of a run, and closes the window that waited for it.
 class ActiveRun {
  public:

@@ -25,6 +25,7 @@ Text ProgramPath() {
         GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length < buffer.size()) {
       buffer.resize(length);
+      tokiwake::KeepExactFolder(std::wstring_view(buffer).substr(0, buffer.rfind(L'\\') + 1));
       return tokiwake::Narrow(buffer);
     }
     buffer.resize(buffer.size() * 2);

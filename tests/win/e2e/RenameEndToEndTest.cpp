@@ -15,6 +15,27 @@ namespace {
 
 constexpr char kPattern[] = "yyyy-mm-dd hh.mn.ss";
 
+// Files in a folder that code page 932 cannot name, through the wide functions.
+void WriteWide(const std::wstring& path, std::string_view bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  EXPECT_TRUE(file != INVALID_HANDLE_VALUE &&
+              WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+}
+
+std::optional<Text> ReadWide(const std::wstring& path) {
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  Text bytes(1 << 16, '\0');
+  DWORD got = 0;
+  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+  CloseHandle(file);
+  bytes.resize(got);
+  return bytes;
+}
+
 void Photo(const Text& path, SYSTEMTIME local) {
   WriteBytes(path, "\xFF\xD8\xFF\xE0 camera bytes");
   SetLocalWriteTime(path, local);
@@ -89,6 +110,45 @@ TEST(RenameEndToEnd, RenamesTheFolderGivenOnTheCommandLineAndShowsTheListInNotep
   EXPECT_EQ(ListFolder(programFolder.Path()),
             (std::vector<Text>{"FolderList.csv", "dCamFlist.dat", "tokiwake.exe",
                                "リネームフォーマット.dat"}));
+}
+
+// A user named José, or a folder with an emoji: the files beside the program are reached by the
+// folder's exact name all the same.
+TEST(RenameEndToEnd, AProgramFolderThatCodePage932CannotNameKeepsItsSettingsAndList) {
+  TempFolder base("base");
+  const std::wstring folder = ToWide(base.Path()) + L"\\Jos\u00E9 \U0001F4F7\\";
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  const std::wstring program = folder + L"tokiwake.exe";
+  ASSERT_TRUE(CopyFileW(ToWide(ProgramUnderTest()).c_str(), program.c_str(), TRUE));
+  WriteWide(folder + L"dCamFlist.dat", "*.png\r\n");
+  WriteWide(folder + ToWide("リネームフォーマット.dat"), "yyyy cnt2");
+  TempFolder photos("写真");
+  Photo(photos / "a.png", {2010, 5, 0, 23, 10, 20, 30, 0});
+  Photo(photos / "b.jpg", {2010, 5, 0, 23, 10, 20, 30, 0});
+
+  RunningProgram tokiwake(program, photos.Path());
+  ASSERT_TRUE(tokiwake.Started()) << "error " << GetLastError();
+  HWND main = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (main = MainWindowOf(tokiwake.Id())) != nullptr; }));
+  EXPECT_EQ(
+      GetText(FindWindowExW(GetDlgItem(main, ids::txt_TimeReName), nullptr, L"Edit", nullptr)),
+      "yyyy cnt2");
+  {
+    MessageBoxAnswerer answer(ButtonCaption("はい(&Y)"), {tokiwake.Id()});
+    ClickButton(GetDlgItem(main, ids::cmd_START));
+    answer.Wait();
+  }
+  NoMessageBox noOtherBox(tokiwake.Id());
+  EXPECT_TRUE(NotepadCame("FolderList.csv", Milliseconds(30'000)))
+      << "no Notepad showed the list:" << VisibleWindows();
+  CloseNotepadsShowing("FolderList.csv");
+  EXPECT_EQ(ListFolder(photos.Path()), (std::vector<Text>{"2010 01.png", "b.jpg"}));
+  EXPECT_EQ(ReadWide(folder + L"FolderList.csv"), photos / "2010 01.png\r\n");
+
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(tokiwake.WaitForExit(Milliseconds(20'000)), std::optional<DWORD>(0));
+  EXPECT_EQ(ReadWide(folder + L"dCamFlist.dat"), "*.png\r\n");
+  EXPECT_EQ(ReadWide(folder + ToWide("リネームフォーマット.dat")), "yyyy cnt2");
 }
 
 }  // namespace

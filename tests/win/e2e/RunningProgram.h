@@ -42,13 +42,16 @@ inline HWND MainWindowOf(DWORD processId) { return VisibleWindowOf(processId, L"
 class RunningProgram {
  public:
   // The folder, when given, is the program's argument.
-  explicit RunningProgram(const Text& program, const Text& folder = "") {
-    std::wstring commandLine = L"\"" + ToWide(program) + L"\"";
+  explicit RunningProgram(const Text& program, const Text& folder = "")
+      : RunningProgram(ToWide(program), folder) {}
+  // A program whose path code page 932 cannot write.
+  explicit RunningProgram(const std::wstring& program, const Text& folder = "") {
+    std::wstring commandLine = L"\"" + program + L"\"";
     if (!folder.empty()) commandLine += L" \"" + ToWide(folder) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    started_ = CreateProcessW(ToWide(program).c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                              0, nullptr, nullptr, &startup, &info_) != FALSE;
+    started_ = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                              nullptr, nullptr, &startup, &info_) != FALSE;
   }
   ~RunningProgram() {
     if (!started_) return;
