@@ -101,8 +101,18 @@ endforeach()
 # Benchmark driver for scripts/bench: the real tokiwake.exe against a minimal rename loop.
 add_executable(bench_rename tests/win/bench/BenchMain.cpp)
 tokiwake_target(bench_rename)
+target_include_directories(bench_rename PRIVATE ${PROJECT_SOURCE_DIR}/tests/win)
 target_link_libraries(bench_rename PRIVATE psapi)
 if(NOT MSVC)
   target_link_options(bench_rename PRIVATE -municode)
 endif()
 add_dependencies(bench_rename tokiwake)
+
+# Kill test for scripts/stress: the real tokiwake.exe killed during runs and while it saves.
+add_executable(stress_rename tests/win/stress/StressMain.cpp)
+tokiwake_target(stress_rename)
+target_include_directories(stress_rename PRIVATE ${PROJECT_SOURCE_DIR}/tests/win)
+if(NOT MSVC)
+  target_link_options(stress_rename PRIVATE -municode)
+endif()
+add_dependencies(stress_rename tokiwake)

@@ -14,59 +14,14 @@
 #include <string>
 #include <vector>
 
+#include "bench/Driving.h"
+#include "ui/ControlIds.h"
+
 namespace {
 
+using namespace tokiwake::drive;
+
 constexpr wchar_t kPattern[] = L"yyyy-mm-dd hh.mn.ss";
-constexpr int kStartButton = 1008;  // ids::cmd_START
-
-double Now() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-[[noreturn]] void Fail(const char* what) {
-  std::fprintf(stderr, "bench: %s (error %lu)\n", what, GetLastError());
-  std::exit(1);
-}
-
-std::wstring TempRoot() {
-  wchar_t buffer[MAX_PATH + 1];
-  GetTempPathW(MAX_PATH + 1, buffer);
-  return std::wstring(buffer) + L"tokiwake-bench-" + std::to_wstring(GetCurrentProcessId());
-}
-
-void RemoveTree(const std::wstring& path) {
-  WIN32_FIND_DATAW found;
-  HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &found);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      const std::wstring child = path + L"\\" + name;
-      SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(child);
-      } else {
-        DeleteFileW(child.c_str());
-      }
-    } while (FindNextFileW(find, &found));
-    FindClose(find);
-  }
-  RemoveDirectoryW(path.c_str());
-}
-
-void WriteFileBytes(const std::wstring& path, const std::string& bytes, const FILETIME* time) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) Fail("cannot create a file");
-  DWORD written = 0;
-  if (!bytes.empty())
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  if (time != nullptr) SetFileTime(file, nullptr, nullptr, time);
-  CloseHandle(file);
-}
 
 // `files` photos spread over `folders` folders under root, each two seconds after the one before,
 // so that every file gets a name of its own.
@@ -131,41 +86,6 @@ int MinimalRename(const std::string& folder) {
   return renamed;
 }
 
-struct WindowSearch {
-  DWORD processId;
-  const wchar_t* className;
-  HWND found;
-};
-
-BOOL CALLBACK FindWindowOf(HWND window, LPARAM parameter) {
-  auto* search = reinterpret_cast<WindowSearch*>(parameter);
-  DWORD processId = 0;
-  GetWindowThreadProcessId(window, &processId);
-  wchar_t name[32] = {};
-  GetClassNameW(window, name, 32);
-  if ((search->processId != 0 && processId != search->processId) ||
-      lstrcmpW(name, search->className) != 0 || !IsWindowVisible(window)) {
-    return TRUE;
-  }
-  search->found = window;
-  return FALSE;
-}
-
-HWND WaitForWindow(DWORD processId, const wchar_t* className, double seconds) {
-  const double deadline = Now() + seconds;
-  while (Now() < deadline) {
-    WindowSearch search{processId, className, nullptr};
-    EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return search.found;
-    Sleep(5);
-  }
-  return nullptr;
-}
-
-bool Exists(const std::wstring& path) {
-  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 struct ProgramResult {
   double seconds;
   size_t listed;
@@ -193,7 +113,7 @@ ProgramResult RunProgram(const std::wstring& exe, const std::wstring& folder,
   }
   HWND main = WaitForWindow(process.dwProcessId, L"Tconv", 30);
   if (main == nullptr) Fail("no main window");
-  PostMessageW(GetDlgItem(main, kStartButton), BM_CLICK, 0, 0);
+  PostMessageW(GetDlgItem(main, tokiwake::ids::cmd_START), BM_CLICK, 0, 0);
   HWND question = WaitForWindow(process.dwProcessId, L"#32770", 30);
   if (question == nullptr) Fail("no confirmation box");
 
@@ -285,7 +205,7 @@ int wmain(int argc, wchar_t** argv) {
   for (int i = 2; i + 1 < argc; i += 2) runs.push_back({_wtoi(argv[i]), _wtoi(argv[i + 1])});
   if (runs.empty()) runs = {{10'000, 10}, {5'000, 1}};
 
-  const std::wstring root = TempRoot();
+  const std::wstring root = TempRoot(L"bench");
   CreateDirectoryW(root.c_str(), nullptr);
   for (const auto& [files, folders] : runs) Measure(exe, root, files, folders);
   RemoveTree(root);
