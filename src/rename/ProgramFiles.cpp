@@ -12,10 +12,11 @@ std::vector<Text> ProgramOwnFiles(const Text& programFileName) {
           kPatternFileName,
           Text(kPatternFileName) + kWriteSuffix,
           kFolderListFileName,
-          "ReadMe.txt",
-          "index.htm",
-          "Version.htm",
-          "MailIcon.gif"};
+          kHelpFolderName,
+          kUsagePageName,
+          kReadMeFileName,
+          kVersionPageName,
+          kMailIconName};
 }
 
 }  // namespace tokiwake

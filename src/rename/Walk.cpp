@@ -84,8 +84,9 @@ class Walker {
       if (entry.name == "." || entry.name == "..") continue;
       if (entry.isDirectory) {
         // A link leads into another folder, perhaps one above: entering it could walk a tree
-        // twice or without end.
-        if (!entry.isLink) subfolders.push_back({entry.name, entry.exactName});
+        // twice or without end. The program's help folder holds pages that name their pictures.
+        const bool programOwn = programFolder && IsProgramFile(entry.name);
+        if (!entry.isLink && !programOwn) subfolders.push_back({entry.name, entry.exactName});
       } else {
         WalkFile(folder, entry, names, programFolder && IsProgramFile(entry.name));
       }

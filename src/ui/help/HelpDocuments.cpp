@@ -1,5 +1,6 @@
 #include "ui/help/HelpDocuments.h"
 
+#include "rename/ProgramFiles.h"
 #include "ui/help/MakerInfo.h"
 
 namespace tokiwake {
@@ -12,7 +13,7 @@ constexpr char kHelpPath[] = "/soft/Tokiwake/help/index.htm";
 Text BrowserPath(std::string_view winFolder) { return LeftChars(3, winFolder) + kBrowserUnderRoot; }
 
 Text UsageDocument(std::string_view exeFolder, const std::function<bool(const Text&)>& fileExists) {
-  for (const char* local : {"help\\index.htm", "index.htm"}) {
+  for (const Text& local : {Text(kHelpFolderName) + "\\" + kUsagePageName, Text(kUsagePageName)}) {
     const Text path = Text(exeFolder) + local;
     if (fileExists(path)) return path;
   }
@@ -21,6 +22,6 @@ Text UsageDocument(std::string_view exeFolder, const std::function<bool(const Te
 
 Text OnlineUsageAddress() { return Text("https://") + maker::kWebHost + kHelpPath; }
 
-Text ReadMePath(std::string_view exeFolder) { return Text(exeFolder) + "ReadMe.txt"; }
+Text ReadMePath(std::string_view exeFolder) { return Text(exeFolder) + kReadMeFileName; }
 
 }  // namespace tokiwake

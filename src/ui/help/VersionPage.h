@@ -4,12 +4,10 @@
 
 #include <vector>
 
+#include "rename/ProgramFiles.h"  // the page's and the picture's file names
 #include "text/SjisText.h"
 
 namespace tokiwake {
-
-inline constexpr char kVersionPageName[] = "Version.htm";
-inline constexpr char kMailIconName[] = "MailIcon.gif";
 
 // The whole page, Shift_JIS, every line ended by CR LF.
 Text BuildVersionPage(float versionNumber);

@@ -74,10 +74,12 @@ TEST_F(RenameRunTest, TheProgramAndTheFilesItKeepsBesideItselfAreNeverRenamed) {
   for (const Text& name : own) disk.AddFile("C:\\tokiwake\\" + name);
   disk.AddFile("C:\\tokiwake\\photo.jpg");
   disk.AddFile("C:\\tokiwake\\sub\\ReadMe.txt");
+  disk.AddFile("C:\\tokiwake\\help\\window.png");
   window.folderFields[0] = "C:\\TOKIWAKE\\";
   window.allFiles = true;
   run.cmd_STARTClick();
   for (const Text& name : own) EXPECT_NE(disk.Find("C:\\tokiwake\\" + name), nullptr) << name;
+  EXPECT_NE(disk.Find("C:\\tokiwake\\help\\window.png"), nullptr);
   EXPECT_EQ(ListFile(),
             "C:\\TOKIWAKE\\2010-05-23 10.20.30.jpg\r\n"
             "C:\\TOKIWAKE\\sub\\2010-05-23 10.20.30.txt\r\n");
