@@ -17,12 +17,32 @@ def escape(ch):
     return "".join("\\%03o" % b for b in ch.encode("cp932"))
 
 
+def raw_literal(text, i):
+    """A raw string R"d(...)d" at i: its non-ASCII characters go into ordinary literals placed
+    between pieces of the raw one, which the compiler joins again. Returns the text and the end."""
+    open_paren = text.index("(", i)
+    delimiter = text[i + 2:open_paren]
+    close = text.index(")" + delimiter + '"', open_paren)
+    body = text[open_paren + 1:close]
+    out = ['R"' + delimiter + "("]
+    for ch in body:
+        if ord(ch) < 0x80:
+            out.append(ch)
+        else:
+            out.append(')' + delimiter + '" "' + escape(ch) + '" R"' + delimiter + "(")
+    out.append(")" + delimiter + '"')
+    return "".join(out), close + len(delimiter) + 2
+
+
 def convert(text):
     out = []
     i, n = 0, len(text)
     while i < n:
         c = text[i]
-        if text.startswith("//", i):
+        if text.startswith('R"', i) and not (i > 0 and (text[i - 1].isalnum() or text[i - 1] == "_")):
+            converted, i = raw_literal(text, i)
+            out.append(converted)
+        elif text.startswith("//", i):
             end = text.find("\n", i)
             end = n if end < 0 else end
             out.append(text[i:end])
@@ -52,9 +72,19 @@ def convert(text):
     return "".join(out)
 
 
+def remove_stale(source, destination, folder):
+    """Removes copies whose source is gone, so that a deleted file does not live on here."""
+    for root, _, files in os.walk(os.path.join(destination, folder)):
+        for name in files:
+            copy = os.path.join(root, name)
+            if not os.path.exists(os.path.join(source, os.path.relpath(copy, destination))):
+                os.remove(copy)
+
+
 def main():
     source, destination, folders = sys.argv[1], sys.argv[2], sys.argv[3:]
     for folder in folders:
+        remove_stale(source, destination, folder)
         for root, _, files in os.walk(os.path.join(source, folder)):
             for name in files:
                 if not name.endswith((".cpp", ".h")):
