@@ -23,8 +23,11 @@ struct FileRead {
 // As ReadWholeFile, telling a missing file from one that is there but could not be read (locked,
 // no permission, larger than kMaxSettingsFileSize). The box is shown for the second.
 FileRead ReadSettingsFile(const Text& path);
-// Larger than any settings file the program writes: such a file is not read, and so not replaced.
-inline constexpr uint64_t kMaxSettingsFileSize = uint64_t{1} << 20;
+// Many times larger than any settings file the program writes (a list of masks typed one by one,
+// a pattern): a larger file is not read, and so not replaced. The bound also keeps the start-up
+// short: each mask is an item of the extension list, and a list of a hundred thousand items takes
+// the better part of a minute to fill under Wine.
+inline constexpr uint64_t kMaxSettingsFileSize = uint64_t{64} << 10;
 
 // Makes the file at `path` hold exactly the bytes of `text`. The new contents are written first to
 // `path` + kWriteSuffix and then put in its place, so a failure part-way leaves the previous file

@@ -103,15 +103,18 @@ std::vector<CheckItem> CheckItems(HWND list) {
   return items;
 }
 
-// Room for every item first and no repaint until the end: item by item, a list of 100,000 took
-// 20 seconds to fill.
+// Room for every item first, and one repaint at the end instead of one per item.
 void ReplaceCheckItems(HWND list, const std::vector<Text>& texts, bool ticked) {
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
   size_t bytes = 0;
   for (const Text& text : texts) bytes += (text.size() + 1) * sizeof(wchar_t);
   SendMessageW(list, LB_INITSTORAGE, texts.size(), static_cast<LPARAM>(bytes));
-  for (const Text& text : texts) AddCheckItem(list, text, ticked);
+  for (const Text& text : texts) {
+    const LRESULT index =
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+    if (index >= 0) SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(index), ticked ? 1 : 0);
+  }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
 }
