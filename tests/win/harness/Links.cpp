@@ -89,9 +89,16 @@ bool RunUnixCommand(std::wstring command) {
 bool MakeUnixLink(const std::wstring& link, const std::wstring& target) {
   const UnixName unixName = UnixNameFunction();
   if (unixName == nullptr) return false;
-  RunUnixCommand(L"Z:\\bin\\ln -s " + QuotedUnixPath(unixName, target) + L" " +
-                 QuotedUnixPath(unixName, link));
-  return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES;
+  if (!RunUnixCommand(L"Z:\\bin\\ln -s " + QuotedUnixPath(unixName, target) + L" " +
+                      QuotedUnixPath(unixName, link))) {
+    return false;
+  }
+  // Wine may report a Unix program as ended before it has done its work.
+  for (int i = 0; i < 500; ++i) {
+    if (GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    Sleep(10);
+  }
+  return false;
 }
 
 }  // namespace
@@ -109,6 +116,9 @@ FolderLink::~FolderLink() {
   if (RemoveDirectoryW(link.c_str())) return;
   if (const UnixName unixName = UnixNameFunction()) {
     RunUnixCommand(L"Z:\\bin\\rm " + QuotedUnixPath(unixName, link));
+    for (int i = 0; i < 500 && GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) {
+      Sleep(10);
+    }
   }
 }
 
