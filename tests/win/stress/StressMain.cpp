@@ -181,7 +181,11 @@ class Stress {
     std::printf("stress: a whole run over %zu files takes %.1f s\n", originals_.size(),
                 runSeconds_);
     std::fflush(stdout);
+    const double closing = Now();
     SendMessageTimeoutW(main_, WM_CLOSE, 0, 0, SMTO_NORMAL, 30'000, nullptr);
+    closeSeconds_ = Now() - closing;
+    std::printf("stress: a close, with its save, takes %.1f ms\n", closeSeconds_ * 1000);
+    std::fflush(stdout);
     End(false);
   }
 
@@ -207,9 +211,12 @@ class Stress {
     MultiByteToWideChar(932, 0, after.c_str(), -1, wide, 64);
     for (const wchar_t* c = wide; *c != L'\0'; ++c) PostMessageW(edit, WM_CHAR, *c, 0);
     SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 10'000, nullptr);  // typing handled
-    std::uniform_int_distribution<int> delay(0, 15);
+    // Somewhere in the time a close takes, to the microsecond: the save is a small part of it.
+    std::uniform_real_distribution<double> delay(0.0, closeSeconds_);
+    const double killAt = Now() + delay(random_);
     PostMessageW(main_, WM_CLOSE, 0, 0);
-    Sleep(static_cast<DWORD>(delay(random_)));
+    while (Now() < killAt) {
+    }
     if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) ++killsWhileSaving_;
     End(true);
     const std::string pattern = ReadAll(program_ + L"\\リネームフォーマット.dat");
@@ -262,6 +269,7 @@ class Stress {
   PROCESS_INFORMATION process_{};
   HWND main_ = nullptr;
   double runSeconds_ = 1;
+  double closeSeconds_ = 0.01;
   std::mt19937 random_{std::random_device{}()};
   int runs_ = 0, killsDuringRuns_ = 0, killsWhileSaving_ = 0, lost_ = 0, partial_ = 0,
       interruptedSaves_ = 0, leftovers_ = 0;
