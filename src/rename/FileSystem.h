@@ -1,11 +1,13 @@
 // The disk as the rename run sees it: a folder listed in one piece, existence tests, a rename that
-// never overwrites, and the few steps that replace the list file. DiskFileSystem, the real disk,
-// is the Windows half (FileSystem_win32.cpp).
+// never overwrites, the few steps that replace the list file, and the journal of a run's renames.
+// DiskFileSystem, the real disk, is the Windows half (FileSystem_win32.cpp).
 #pragma once
 
 #include <compare>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "text/SjisText.h"
@@ -37,6 +39,14 @@ struct FolderId {
   auto operator<=>(const FolderId&) const = default;
 };
 
+// A file open for appending, closed when the object goes. Each Append hands its bytes to the
+// system at once, so what was appended survives a kill of the process.
+class AppendFile {
+ public:
+  virtual ~AppendFile() = default;
+  virtual bool Append(std::string_view bytes) = 0;
+};
+
 class FileSystem {
  public:
   // Every entry of the folder, hidden and system ones included, in the order the disk gives them
@@ -63,6 +73,11 @@ class FileSystem {
   virtual bool WriteNewFile(const Text& path, const Text& bytes) = 0;
   virtual void SetHiddenOnly(const Text& path) = 0;  // hidden, every other attribute cleared
 
+  // The journal: created empty and hidden, replacing a file there; null when that fails.
+  virtual std::unique_ptr<AppendFile> CreateHiddenFile(const Text& path) = 0;
+  // A whole file's bytes; nothing when it is missing or cannot be read.
+  virtual std::optional<Text> ReadFileBytes(const Text& path) = 0;
+
  protected:
   ~FileSystem() = default;
 };
@@ -78,6 +93,8 @@ class DiskFileSystem final : public FileSystem {
   void RemoveFile(const Text& path) override;
   bool WriteNewFile(const Text& path, const Text& bytes) override;
   void SetHiddenOnly(const Text& path) override;
+  std::unique_ptr<AppendFile> CreateHiddenFile(const Text& path) override;
+  std::optional<Text> ReadFileBytes(const Text& path) override;
 };
 
 }  // namespace tokiwake

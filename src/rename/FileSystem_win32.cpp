@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "settings/WholeFile.h"
 #include "text/Cp932.h"
 #include "win32/Handles.h"
 
@@ -34,6 +35,22 @@ FolderEntry ToEntry(const WIN32_FIND_DATAW& found) {
   return {name.text, name.exact, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
           ToLocalTime(found.ftLastWriteTime), IsLink(found)};
 }
+
+// No flush per append: a kill of the process does not lose what WriteFile has handed to the
+// system, and the journal is written once per rename.
+class DiskAppendFile final : public AppendFile {
+ public:
+  explicit DiskAppendFile(OwnedFile file) : file_(std::move(file)) {}
+  bool Append(std::string_view bytes) override {
+    DWORD written = 0;
+    return WriteFile(file_.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                     nullptr) &&
+           written == bytes.size();
+  }
+
+ private:
+  OwnedFile file_;
+};
 
 }  // namespace
 
@@ -94,6 +111,19 @@ bool DiskFileSystem::WriteNewFile(const Text& path, const Text& bytes) {
 
 void DiskFileSystem::SetHiddenOnly(const Text& path) {
   SetFileAttributesW(ToWide(path).c_str(), FILE_ATTRIBUTE_HIDDEN);
+}
+
+std::unique_ptr<AppendFile> DiskFileSystem::CreateHiddenFile(const Text& path) {
+  // A hidden file is replaced only by one that is hidden too; others may read it meanwhile.
+  OwnedFile file(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
+  if (!file) return nullptr;
+  return std::make_unique<DiskAppendFile>(std::move(file));
+}
+
+// A journal line is a few hundred bytes: this is millions of renames.
+std::optional<Text> DiskFileSystem::ReadFileBytes(const Text& path) {
+  return ReadFileQuietly(path, uint64_t{1} << 30);
 }
 
 }  // namespace tokiwake

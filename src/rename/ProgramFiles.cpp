@@ -12,6 +12,7 @@ std::vector<Text> ProgramOwnFiles(const Text& programFileName) {
           kPatternFileName,
           Text(kPatternFileName) + kWriteSuffix,
           kFolderListFileName,
+          kJournalFileName,
           kHelpFolderName,
           kUsagePageName,
           kReadMeFileName,

@@ -9,6 +9,8 @@ namespace tokiwake {
 
 // Every run that handled a file writes their final paths here.
 inline constexpr char kFolderListFileName[] = "FolderList.csv";
+// The journal of the last run that renamed a file (hidden), which the undo takes back.
+inline constexpr char kJournalFileName[] = "リネーム履歴.txt";
 // The documents that ship with the program: the usage page in the help folder (or beside the
 // program) and the ReadMe.
 inline constexpr char kHelpFolderName[] = "help";

@@ -1,13 +1,46 @@
 #include "rename/RenameRun.h"
 
+#include <string>
 #include <utility>
 
+#include "rename/DryRunDisk.h"
 #include "rename/ProgramFiles.h"
 #include "text/Paths.h"
 
 namespace tokiwake {
 
 namespace {
+
+Text Count(size_t n) { return std::to_string(n) + " 個"; }
+
+Text UndoQuestion(size_t files) {
+  return "前回の変換で名前を変えた " + Count(files) +
+         "のファイルを、\n元のファイル名に戻しますか？";
+}
+
+struct UndoCounts {
+  size_t undone = 0;
+  size_t taken = 0;
+  size_t failed = 0;
+  size_t notTried = 0;  // left when the undo was stopped
+};
+
+Text UndoReport(const UndoCounts& counts) {
+  Text text = Count(counts.undone) + "のファイルを元のファイル名に戻しました。";
+  if (counts.taken > 0) {
+    text += "\n" + Count(counts.taken) +
+            "は、元のファイル名がほかのファイルに使われているので戻せません！！";
+  }
+  if (counts.failed > 0) {
+    text += "\n" + Count(counts.failed) + "は、見つからないか変更できないので戻せません！！";
+  }
+  if (counts.notTried > 0)
+    text += "\n" + Count(counts.notTried) + "は、中断したので戻していません。";
+  if (counts.taken + counts.failed + counts.notTried > 0) {
+    text += "\n\n戻していないファイルは「" + Text(kJournalFileName) + "」に残してあります。";
+  }
+  return text;
+}
 
 // Clears the active flag on every way out of a run, and closes the window that waited for it.
 class ActiveRun {
@@ -42,7 +75,7 @@ void RenameRun::cmd_STARTClick() {
   state_.AbortRequested = false;
   state_.FileCounter = 0;
   if (!FolderOneReady()) return;
-  EnsureUsablePattern();
+  state_.RenameFormat = UsablePatternFor(state_.RenameFormat);
   if (!host_.ConfirmYesNo("変換するフォルダーの\nバックアップは取ってありますか？")) return;
   WalkFolders();
   if (state_.FolderListText.empty()) {
@@ -73,30 +106,21 @@ bool RenameRun::FolderOneReady() {
 }
 
 // Only the run's pattern changes; the combo box keeps the rejected text for the user to fix.
-void RenameRun::EnsureUsablePattern() {
-  PatternCheck check = UsablePattern(state_.RenameFormat, kRunFallbackPattern);
+Text RenameRun::UsablePatternFor(const Text& pattern) {
+  PatternCheck check = UsablePattern(pattern, kRunFallbackPattern);
   if (!check.message.empty()) host_.ShowMessage(check.message);
-  state_.RenameFormat = std::move(check.pattern);
+  return std::move(check.pattern);
 }
 
-// Folder 2 is walked even after an abort in folder 1; its walk then stops at the first entry. A
-// folder 2 that folder 1's walk has been through already is not walked again.
+// Each rename goes into the journal as it is done.
 void RenameRun::WalkFolders() {
-  WalkScope scope;
-  scope.programFolder = disk_.IdentifyFolder(state_.ExeFolder);
-  scope.programFiles = ProgramOwnFiles(state_.ProgramName);
-
-  const Text first = host_.FolderFieldText(0);
-  state_.CurFolder = first;
-  state_.FolderListText.clear();
-  state_.InSecondFolder = 0;
-  WalkFolder(host_, state_, disk_, first, scope);
-
-  const Text second = host_.FolderFieldText(1);
-  if (second.empty() || !disk_.FolderExists(second)) return;
-  state_.InSecondFolder = 1;
-  state_.CurFolder = second;
-  WalkFolder(host_, state_, disk_, second, scope);
+  JournalingDisk journaled(disk_, JournalPath());
+  WalkBothFolders(host_, state_, journaled);
+  if (journaled.Failed()) {
+    host_.ShowMessage("履歴ファイル\n" + JournalPath() +
+                      " に、\n書き込めません！！この変換は元に戻せません。\n" +
+                      WriteProtectionAdvice());
+  }
 }
 
 // A list that could not be written is told once, and Notepad is not opened on what an earlier run
@@ -120,6 +144,89 @@ void RenameRun::ShowList() {
   if (!disk_.FileExists(notepad)) return;
   host_.LaunchProgram(notepad, DocumentArguments(listPath));
   host_.PumpMessages();
+}
+
+// The preview's pattern is checked as the run checks it, but the window's own is left alone.
+void RenameRun::ShowPreview(PreviewPresenter& presenter) {
+  if (active_) return;
+  bool startRun = false;
+  {
+    ActiveRun guard(active_, closePending_, host_);
+    if (!FolderOneReady()) return;
+    RunState previewState = state_;
+    previewState.RenameFormat = UsablePatternFor(state_.RenameFormat);
+    DryRunDisk dryRun(disk_);
+    Preview preview(host_, previewState, dryRun);
+    startRun = presenter.Present(preview) && !closePending_;
+  }
+  if (startRun) cmd_STARTClick();
+}
+
+bool RenameRun::CanUndo() { return !active_ && disk_.FileExists(JournalPath()); }
+
+void RenameRun::UndoLastRun() {
+  if (active_) return;
+  ActiveRun guard(active_, closePending_, host_);
+  const std::optional<Text> journal = disk_.ReadFileBytes(JournalPath());
+  if (!journal) return;
+  const std::vector<JournalEntry> entries = ParseJournal(*journal);
+  if (entries.empty()) {
+    disk_.RemoveFile(JournalPath());
+    host_.SoundBeep();
+    host_.ShowMessage("元に戻すファイルは、ありません！！");
+    return;
+  }
+  if (!host_.ConfirmYesNo(UndoQuestion(entries.size()))) return;
+
+  state_.AbortRequested = false;
+  UndoCounts counts;
+  std::vector<bool> keep(entries.size(), true);
+  for (size_t i = entries.size(); i-- > 0;) {
+    if (state_.AbortRequested) {
+      counts.notTried = i + 1;
+      break;
+    }
+    host_.SetStatusText(entries[i].newPath);
+    host_.RepaintStatus();
+    switch (UndoRename(disk_, entries[i])) {
+      case UndoResult::kUndone:
+        ++counts.undone;
+        keep[i] = false;
+        break;
+      case UndoResult::kNameTaken:
+        ++counts.taken;
+        break;
+      case UndoResult::kFailed:
+        ++counts.failed;
+        break;
+    }
+    host_.PumpMessages();
+  }
+  std::vector<JournalEntry> left;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (keep[i]) left.push_back(entries[i]);
+  }
+  WriteJournalLeft(left);
+
+  host_.SetStatusText("終了");
+  host_.SetStatusColour(StatusColour::kBlack);
+  host_.RepaintStatus();
+  host_.ShowMessage(UndoReport(counts));
+}
+
+Text RenameRun::JournalPath() const { return state_.ExeFolder + kJournalFileName; }
+
+// A journal fully taken back goes; otherwise it keeps the lines still to take back, in their
+// order. Should the rewrite fail, the lines already taken back are met again next time and
+// count as done.
+void RenameRun::WriteJournalLeft(const std::vector<JournalEntry>& left) {
+  if (left.empty()) {
+    disk_.RemoveFile(JournalPath());
+    return;
+  }
+  if (std::unique_ptr<AppendFile> journal = disk_.CreateHiddenFile(JournalPath())) {
+    journal->Append(JournalText(left));
+  }
 }
 
 }  // namespace tokiwake

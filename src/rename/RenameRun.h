@@ -1,8 +1,11 @@
-// The rename run behind the start button: checks, confirmation, the walks of both folders, and the
-// list file opened in Notepad. Also the abort button and the guard that keeps runs from nesting.
+// The rename run behind the start button: checks, confirmation, the walks of both folders with
+// the journal of their renames, and the list file opened in Notepad. Also the abort button, the
+// preview and the undo of the last run, and the guard that keeps any two of them from nesting.
 #pragma once
 
 #include "rename/FileSystem.h"
+#include "rename/Journal.h"
+#include "rename/Preview.h"
 #include "rename/RunState.h"
 #include "rename/Walk.h"
 #include "text/SjisText.h"
@@ -29,6 +32,16 @@ class RunHost : public WalkHost {
   ~RunHost() = default;
 };
 
+// Shows a preview and has it computed.
+class PreviewPresenter {
+ public:
+  // Returns when the user closes the preview: true when the user chose to start the run from it.
+  virtual bool Present(Preview& preview) = 0;
+
+ protected:
+  ~PreviewPresenter() = default;
+};
+
 // One per window. Keeps the run-active state that a run's message pumping would otherwise let a
 // second click or a close request trample.
 class RenameRun {
@@ -41,6 +54,13 @@ class RenameRun {
   // Returns when the run is over; a click that arrives while a run is active is ignored.
   void cmd_STARTClick();
   void cmdAboteClick();
+  // What the run would do now, through the presenter; the run itself when the user asks for it
+  // there. Nothing is renamed or written before that.
+  void ShowPreview(PreviewPresenter& presenter);
+  // Takes back the renames in the journal, last first, after the user confirms.
+  void UndoLastRun();
+  // Whether there is a journal to take back.
+  bool CanUndo();
 
   bool Active() const { return active_; }
   // True when the window may close now. During a run it asks the walk to stop and answers false;
@@ -49,9 +69,11 @@ class RenameRun {
 
  private:
   bool FolderOneReady();
-  void EnsureUsablePattern();
+  Text UsablePatternFor(const Text& pattern);
   void WalkFolders();
   void ShowList();
+  Text JournalPath() const;
+  void WriteJournalLeft(const std::vector<JournalEntry>& left);
 
   RunHost& host_;
   RunState& state_;

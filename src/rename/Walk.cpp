@@ -3,6 +3,7 @@
 #include <string>
 #include <unordered_set>
 
+#include "rename/ProgramFiles.h"
 #include "text/Digits.h"
 #include "text/Paths.h"
 
@@ -66,6 +67,7 @@ class Walker {
       } else {
         // The name on disk cannot be written in code page 932, so no path to it would be right.
         host_.ShowMessage(RenameFailureMessage(path, path));
+        host_.FileHandled({folder, sub.name, {}, FileResult::kUnreachableFolder, false});
       }
     }
   }
@@ -98,10 +100,13 @@ class Walker {
                 bool programFile) {
     host_.SetStatusText(folder + "\\" + entry.name);
     if (!programFile && IsTargetFile(host_, RightChars(5, entry.name))) {
-      const Text finalPath =
+      const HandledFile handled =
           entry.exactName ? RenameTarget(folder, entry, names) : RefuseInexactName(folder, entry);
-      state_.FolderListText += finalPath + "\r\n";
+      const Text& finalName =
+          handled.result == FileResult::kRenamed ? handled.newName : handled.oldName;
+      state_.FolderListText += folder + "\\" + finalName + "\r\n";
       host_.SetStatusColour(StatusColour::kBlue);
+      host_.FileHandled(handled);
       host_.PumpMessages();
     } else {
       host_.SetStatusColour(StatusColour::kBlack);
@@ -119,7 +124,7 @@ class Walker {
     return false;
   }
 
-  // Returns the file's path after the attempt: the new one, or the old one when it kept its name.
+  // Says whether the file was given a new name, and which.
   //
   // A file that already bears the name it is given keeps it, so a second run over a renamed tree
   // changes nothing. Only a name taken in the other folder's top level comes first: the two
@@ -132,16 +137,19 @@ class Walker {
   // the name was taken: the outcome is the one that asking first gives. Under Wine a test for a
   // name that is not there reads the whole folder, as the rename's own test does, so asking first
   // for every name made a run in a folder of thousands of files take twice as long.
-  Text RenameTarget(const Text& folder, const FolderEntry& entry, FolderNames& names) {
+  HandledFile RenameTarget(const Text& folder, const FolderEntry& entry, FolderNames& names) {
     const Text oldPath = folder + "\\" + entry.name;
     const Text timeText = MakeTimeText(entry.lastWrite);
     const Text ownKey = AsciiLower(entry.name);
+    bool counterRaised = false;
     for (;;) {
       const Text newName = BuildNewName(host_, state_, entry.name, timeText, state_.FileCounter);
       const Text newPath = folder + "\\" + newName;
       host_.PumpMessages();
       bool taken = TakenInOtherFolder(newName);
-      if (!taken && newName == entry.name) return oldPath;
+      if (!taken && newName == entry.name) {
+        return {folder, entry.name, newName, FileResult::kUnchanged, counterRaised};
+      }
       const bool ownName = AsciiLower(newName) == ownKey;
       taken = taken || (!ownName && names.MayHold(newName) && disk_.FileExists(newPath));
       if (!taken) {
@@ -149,31 +157,32 @@ class Walker {
         host_.PumpMessages();
         if (renamed) {
           names.Add(newName);
-          return newPath;
+          return {folder, entry.name, newName, FileResult::kRenamed, counterRaised};
         }
         taken = disk_.FileExists(newPath);
         if (!taken) {
           host_.ShowMessage(RenameFailureMessage(oldPath, newPath));
-          return oldPath;
+          return {folder, entry.name, newName, FileResult::kRefused, counterRaised};
         }
       }
       if (state_.FileCounter >= kLastCounter) {
         host_.ShowMessage(ClashMessage(oldPath, newPath));
-        return oldPath;
+        return {folder, entry.name, newName, FileResult::kClash, counterRaised};
       }
       ++state_.FileCounter;
+      counterRaised = true;
     }
   }
 
   // A name that came back altered from the conversion might name another file, so it is never
   // used as a path: the user is told which file stays and under what name it would have gone.
-  Text RefuseInexactName(const Text& folder, const FolderEntry& entry) {
+  HandledFile RefuseInexactName(const Text& folder, const FolderEntry& entry) {
     const Text oldPath = folder + "\\" + entry.name;
     const Text newName =
         BuildNewName(host_, state_, entry.name, MakeTimeText(entry.lastWrite), state_.FileCounter);
     host_.PumpMessages();
     host_.ShowMessage(RenameFailureMessage(oldPath, folder + "\\" + newName));
-    return oldPath;
+    return {folder, entry.name, newName, FileResult::kInexactName, false};
   }
 
   // The other folder field is read on every attempt: it may be edited while messages are pumped.
@@ -210,6 +219,26 @@ Text WriteProtectionAdvice() {
 void WalkFolder(WalkHost& host, RunState& state, FileSystem& disk, const Text& folder,
                 WalkScope& scope) {
   Walker(host, state, disk, scope).Walk(folder);
+}
+
+// Folder 2 is walked even after an abort in folder 1; its walk then stops at the first entry. A
+// folder 2 that folder 1's walk has been through already is not walked again.
+void WalkBothFolders(WalkHost& host, RunState& state, FileSystem& disk) {
+  WalkScope scope;
+  scope.programFolder = disk.IdentifyFolder(state.ExeFolder);
+  scope.programFiles = ProgramOwnFiles(state.ProgramName);
+
+  const Text first = host.FolderFieldText(0);
+  state.CurFolder = first;
+  state.FolderListText.clear();
+  state.InSecondFolder = 0;
+  WalkFolder(host, state, disk, first, scope);
+
+  const Text second = host.FolderFieldText(1);
+  if (second.empty() || !disk.FolderExists(second)) return;
+  state.InSecondFolder = 1;
+  state.CurFolder = second;
+  WalkFolder(host, state, disk, second, scope);
 }
 
 bool IsTargetFile(const WalkHost& host, std::string_view nameTail) {

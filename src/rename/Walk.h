@@ -17,6 +17,24 @@ namespace tokiwake {
 // Red belongs to the name pattern (PatternHost::OnTokenReplacing).
 enum class StatusColour { kBlue, kBlack };
 
+// What became of a target file, or of a subfolder the walk could not enter.
+enum class FileResult {
+  kRenamed,
+  kUnchanged,          // it already bears the name the pattern gives it
+  kClash,              // every name up to the last counter was taken; the file keeps its name
+  kRefused,            // the rename failed; the file keeps its name
+  kInexactName,        // code page 932 cannot hold the file's name, so no path reaches it
+  kUnreachableFolder,  // the same for a subfolder, which is not entered
+};
+
+struct HandledFile {
+  Text folder;   // without a trailing "\"
+  Text oldName;  // the subfolder's name for kUnreachableFolder
+  Text newName;  // the name given, or the last one tried; empty for kUnreachableFolder
+  FileResult result;
+  bool counterRaised;  // a name was taken, so the counter went on
+};
+
 struct TargetListItem {
   Text text;  // an extension mask such as "*.jpg"
   bool checked;
@@ -41,6 +59,9 @@ class WalkHost : public PatternHost {
   virtual bool AllFilesChecked() const = 0;                         // chkAll
   virtual std::vector<TargetListItem> TargetListItems() const = 0;  // lstASCII, in order
 
+  // After each target file, and after a subfolder that cannot be entered, before the next pump.
+  virtual void FileHandled(const HandledFile&) {}
+
  protected:
   ~WalkHost() = default;
 };
@@ -64,6 +85,10 @@ void WalkFolder(WalkHost& host, RunState& state, FileSystem& disk, const Text& f
 
 // What a refused rename or write asks the user to check, at the end of its message.
 Text WriteProtectionAdvice();
+
+// The walks of a run, in one scope: folder 1, then folder 2 when its field names an existing
+// folder at that moment. Starts FolderListText afresh.
+void WalkBothFolders(WalkHost& host, RunState& state, FileSystem& disk);
 
 // `nameTail` is the last five bytes of a file name.
 bool IsTargetFile(const WalkHost& host, std::string_view nameTail);

@@ -29,6 +29,10 @@ FileRead ReadSettingsFile(const Text& path);
 // the better part of a minute to fill under Wine.
 inline constexpr uint64_t kMaxSettingsFileSize = uint64_t{64} << 10;
 
+// The file's text up to its first NUL byte; nullopt when it is missing, cannot be read or is
+// larger than `limit` bytes. Shows nothing.
+std::optional<Text> ReadFileQuietly(const Text& path, uint64_t limit);
+
 // Makes the file at `path` hold exactly the bytes of `text`. The new contents are written first to
 // `path` + kWriteSuffix and then put in its place, so a failure part-way leaves the previous file
 // whole. A read-only file is left as it is. Failures are not reported.

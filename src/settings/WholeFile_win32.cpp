@@ -33,13 +33,13 @@ void ShowFileError() {
   MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OKCANCEL);
 }
 
-std::optional<Text> ReadContents(const std::wstring& path) {
+std::optional<Text> ReadContents(const std::wstring& path, uint64_t limit) {
   OwnedFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file) return std::nullopt;
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
-  if (static_cast<uint64_t>(size.QuadPart) > kMaxSettingsFileSize) return std::nullopt;
+  if (static_cast<uint64_t>(size.QuadPart) > limit) return std::nullopt;
   Text bytes;
   try {
     bytes.resize(static_cast<size_t>(size.QuadPart));
@@ -74,12 +74,16 @@ bool WriteAll(HANDLE file, std::string_view text) {
 FileRead ReadSettingsFile(const Text& path) {
   const std::wstring widePath = ToWide(path);
   if (!FileOrRefusalAt(widePath)) return {};
-  std::optional<Text> contents = ReadContents(widePath);
+  std::optional<Text> contents = ReadContents(widePath, kMaxSettingsFileSize);
   if (!contents) {
     ShowFileError();
     return {true, false, {}};
   }
   return {true, true, std::move(*contents)};
+}
+
+std::optional<Text> ReadFileQuietly(const Text& path, uint64_t limit) {
+  return ReadContents(ToWide(path), limit);
 }
 
 Text ReadWholeFile(const Text& path) { return ReadSettingsFile(path).text; }

@@ -28,5 +28,7 @@ inline constexpr int mnuExit = 2001;
 inline constexpr int mnuUSE = 2002;
 inline constexpr int mnuVER = 2003;
 inline constexpr int mnuReadMe = 2004;
+inline constexpr int mnuPreview = 2005;
+inline constexpr int mnuUndo = 2006;
 
 }  // namespace tokiwake::ids

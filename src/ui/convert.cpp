@@ -16,6 +16,7 @@
 #include "text/Platform.h"
 #include "ui/AppTitle.h"
 #include "ui/convert_layout.h"
+#include "ui/frmPreview.h"
 #include "ui/help/frmVersion.h"
 #include "win32/CheckList.h"
 #include "win32/OwnerButton.h"
@@ -66,6 +67,8 @@ bool Tconv::Create() {
 void Tconv::BuildMenu() {
   HMENU bar = CreateMenu();
   HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, ids::mnuPreview, ToWide("プレビュー(&P)...").c_str());
+  AppendMenuW(file, MF_STRING, ids::mnuUndo, ToWide("元に戻す(&U)").c_str());
   AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(file, MF_STRING, ids::mnuExit, ToWide("終了(&X)").c_str());
   HMENU help = CreatePopupMenu();
@@ -118,6 +121,9 @@ LRESULT Tconv::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       if (focus_.OnActivate(Handle(), wParam)) return 0;
       break;
+    case WM_INITMENUPOPUP:
+      OnMenuOpening(reinterpret_cast<HMENU>(wParam));
+      break;
     case WM_DROPFILES:
       HandleDroppedFiles(reinterpret_cast<HDROP>(wParam));
       return 0;
@@ -162,6 +168,8 @@ void Tconv::OnCommand(int id, int code) {
     case ids::chkAll: if (code == BN_CLICKED) chkAllClick(); return;
     case ids::cmd_ADD: if (code == BN_CLICKED) cmd_ADDClick(); return;
     case ids::cmd_DEL: if (code == BN_CLICKED) cmd_DELClick(); return;
+    case ids::mnuPreview: mnuPreviewClick(); return;
+    case ids::mnuUndo: mnuUndoClick(); return;
     case ids::mnuExit: mnuExitClick(); return;
     case ids::mnuUSE: mnuUSEClick(); return;
     case ids::mnuVER: mnuVERClick(); return;
@@ -236,8 +244,12 @@ void Tconv::FormClose() {
 }
 
 void Tconv::OnCloseRequest() {
-  // During a run the close waits until the run has finished its file in hand and written its list.
-  if (!run_.RequestClose()) return;
+  // During a run the close waits until the run has finished its file in hand and written its list;
+  // a preview is closed first.
+  if (!run_.RequestClose()) {
+    if (preview_ != nullptr) preview_->Close();
+    return;
+  }
   FormClose();
   DestroyWindow(Handle());
 }

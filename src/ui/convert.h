@@ -25,6 +25,7 @@
 namespace tokiwake {
 
 class DropDisk;
+class TfrmPreview;
 class TfrmVersion;
 
 // What the window learns from the process that starts it.
@@ -78,6 +79,7 @@ class Tconv : public Window, public RunHost {
   void OnCommand(int id, int code);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnCloseRequest();
+  void OnMenuOpening(HMENU menu);
   void BuildMenu();
   void OnPresetChosen();
   void AttachEditHooks();
@@ -135,9 +137,11 @@ class Tconv : public Window, public RunHost {
   bool SetDroppedFolder(size_t index, const Text& dropPath, const DropDisk& disk);
   void FlashField(int id);
 
-  // Rename run.
+  // Rename run, its preview and its undo.
   void cmd_STARTClick();
   void cmdAboteClick();
+  void mnuPreviewClick();
+  void mnuUndoClick();
 
   // Extension list.
   void cmd_ADDClick();
@@ -152,6 +156,7 @@ class Tconv : public Window, public RunHost {
   StartupInfo startup_;
   ControlSet controls_;
   TfrmVersion* frmVersion_ = nullptr;
+  TfrmPreview* preview_ = nullptr;  // while a preview is shown
   OwnedBrush formBrush_;
   bool shown_ = false;
   FocusKeeper focus_;

@@ -2,6 +2,7 @@
 #include "text/Platform.h"
 #include "ui/AppTitle.h"
 #include "ui/convert.h"
+#include "ui/frmPreview.h"
 #include "win32/CheckList.h"
 #include "win32/Dialogs.h"
 #include "win32/MessageLoop.h"
@@ -15,6 +16,24 @@ constexpr char kConfirmCaption[] = "確認";
 void Tconv::cmd_STARTClick() { run_.cmd_STARTClick(); }
 
 void Tconv::cmdAboteClick() { run_.cmdAboteClick(); }
+
+void Tconv::mnuPreviewClick() {
+  TfrmPreview dialog(Handle());
+  preview_ = &dialog;
+  run_.ShowPreview(dialog);
+  preview_ = nullptr;
+}
+
+void Tconv::mnuUndoClick() { run_.UndoLastRun(); }
+
+// The ファイル menu: preview and undo are there only while no run is active, and undo only while
+// there is a journal to take back.
+void Tconv::OnMenuOpening(HMENU menu) {
+  if (GetMenuState(menu, ids::mnuUndo, MF_BYCOMMAND) == static_cast<UINT>(-1)) return;
+  const UINT idle = run_.Active() ? MF_GRAYED : MF_ENABLED;
+  EnableMenuItem(menu, ids::mnuPreview, MF_BYCOMMAND | idle);
+  EnableMenuItem(menu, ids::mnuUndo, MF_BYCOMMAND | (run_.CanUndo() ? MF_ENABLED : MF_GRAYED));
+}
 
 bool Tconv::IncludeOldName() const {
   return SendMessageW(Control(ids::chkMotoFile), BM_GETCHECK, 0, 0) == BST_CHECKED;

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "win32/Placement.h"
+
 namespace tokiwake {
 
 namespace {
@@ -72,21 +74,6 @@ struct BoxState {
   int maxChars;
   std::wstring typed;
 };
-
-void CentreOnOwner(HWND dialog) {
-  HWND owner = GetWindow(dialog, GW_OWNER);
-  RECT area{};
-  if (owner == nullptr || IsIconic(owner) || !GetWindowRect(owner, &area)) {
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  }
-  RECT box{};
-  GetWindowRect(dialog, &box);
-  const int width = box.right - box.left;
-  const int height = box.bottom - box.top;
-  const int left = area.left + (area.right - area.left - width) / 2;
-  const int top = area.top + (area.bottom - area.top - height) / 2;
-  SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
 
 INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* state = reinterpret_cast<BoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));

@@ -1,4 +1,5 @@
-// Where a window goes at start: centred on a rectangle of the work area's size at the origin.
+// Where a window goes at start: centred on a rectangle of the work area's size at the origin; and
+// where a dialog goes: centred on its owner.
 #pragma once
 
 #include <windows.h>
@@ -22,5 +23,8 @@ constexpr WindowPlace PlaceOnWorkArea(WorkArea work, int outerWidth, int outerHe
 
 // Moves the window where PlaceOnWorkArea puts it on the primary screen's work area.
 void PlaceOnWorkArea(HWND window, int outerWidth, int outerHeight);
+
+// Centres a dialog on its owner, or on the work area when it has none or the owner is minimised.
+void CentreOnOwner(HWND dialog);
 
 }  // namespace tokiwake

@@ -121,8 +121,39 @@ class FakeDisk : public FileSystem {
   void SetHiddenOnly(const Text& path) override {
     if (FakeNode* node = Find(path)) node->hidden = true;
   }
+  std::unique_ptr<AppendFile> CreateHiddenFile(const Text& path) override {
+    FakeNode* node = Find(path);
+    if (node == nullptr) node = &Make(path, false);
+    if (node->isDirectory || node->refuseRename) return nullptr;
+    node->content.clear();
+    node->hidden = true;
+    return std::make_unique<Appender>(*this, path);
+  }
+  std::optional<Text> ReadFileBytes(const Text& path) override {
+    const FakeNode* node = Find(path);
+    if (node == nullptr || node->isDirectory) return std::nullopt;
+    return node->content;
+  }
+  // Appends after this many are refused.
+  int appendsLeft = -1;
 
  private:
+  class Appender final : public AppendFile {
+   public:
+    Appender(FakeDisk& disk, Text path) : disk_(disk), path_(std::move(path)) {}
+    bool Append(std::string_view bytes) override {
+      FakeNode* node = disk_.Find(path_);
+      if (node == nullptr || disk_.appendsLeft == 0) return false;
+      if (disk_.appendsLeft > 0) --disk_.appendsLeft;
+      node->content.append(bytes);
+      return true;
+    }
+
+   private:
+    FakeDisk& disk_;
+    Text path_;
+  };
+
   static std::vector<Text> Parts(Text path) {
     std::vector<Text> parts;
     while (!path.empty()) {

@@ -40,6 +40,7 @@ class FakeWindow : public RunHost {
   int beeps = 0;
   int chooserCalls = 0;
   int questions = 0;
+  std::vector<Text> questionTexts;
   int pumps = 0;
   int redNotices = 0;
   int closes = 0;
@@ -66,8 +67,9 @@ class FakeWindow : public RunHost {
     state.PickedFolder = chooserPick;
     if (!chooserPick.empty()) state.CurFolder = folderFields[0] = chooserPick;
   }
-  bool ConfirmYesNo(const Text&) override {
+  bool ConfirmYesNo(const Text& question) override {
     ++questions;
+    questionTexts.push_back(question);
     return answerYes;
   }
   void LaunchProgram(const Text& program, const Text& commandLine) override {

@@ -158,8 +158,11 @@ TEST_F(MainWindowTest, ListPresetsMenusAndFontsAreThere) {
   EXPECT_EQ(MenuText(bar, 0, MF_BYPOSITION), "ファイル(&F)");
   EXPECT_EQ(MenuText(bar, 1, MF_BYPOSITION), "ﾍﾙﾌﾟ(&H)");
   HMENU file = GetSubMenu(bar, 0);
-  EXPECT_EQ(GetMenuState(file, 0, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
-  EXPECT_EQ(MenuText(file, ids::mnuExit, MF_BYCOMMAND), "終了(&X)");
+  ASSERT_EQ(GetMenuItemCount(file), 4);
+  EXPECT_EQ(MenuText(file, 0, MF_BYPOSITION), "プレビュー(&P)...");
+  EXPECT_EQ(MenuText(file, 1, MF_BYPOSITION), "元に戻す(&U)");
+  EXPECT_EQ(GetMenuState(file, 2, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+  EXPECT_EQ(MenuText(file, 3, MF_BYPOSITION), "終了(&X)");
   EXPECT_EQ(MenuText(bar, ids::mnuUSE, MF_BYCOMMAND), "使い方(&T)");
   EXPECT_EQ(MenuText(bar, ids::mnuVER, MF_BYCOMMAND), "ﾊﾞｰｼﾞｮﾝ情報(&V)");
   EXPECT_EQ(MenuText(bar, ids::mnuReadMe, MF_BYCOMMAND), "ReadMeの表示(&R)");

@@ -1,0 +1,87 @@
+#include "rename/Preview.h"
+
+#include <string>
+
+namespace tokiwake {
+
+Preview::Preview(const WalkHost& window, const RunState& state, FileSystem& disk)
+    : state_(state),
+      disk_(disk),
+      folderFields_{window.FolderFieldText(0), window.FolderFieldText(1)},
+      allFiles_(window.AllFilesChecked()),
+      includeOldName_(window.IncludeOldName()),
+      items_(window.TargetListItems()) {
+  state_.AbortRequested = false;
+  state_.FileCounter = 0;
+}
+
+void Preview::Compute(PreviewProgress& progress) {
+  progress_ = &progress;
+  WalkBothFolders(*this, state_, disk_);
+  progress_ = nullptr;
+}
+
+void Preview::PumpMessages() {
+  if (progress_ != nullptr) progress_->PreviewPump();
+}
+
+PreviewCounts Preview::Counts() const {
+  PreviewCounts counts;
+  for (const HandledFile& file : rows_) {
+    if (file.result != FileResult::kUnreachableFolder) ++counts.files;
+    if (file.result == FileResult::kRenamed) {
+      ++counts.renamed;
+    } else if (file.result == FileResult::kUnchanged) {
+      ++counts.unchanged;
+    } else {
+      ++counts.problems;
+    }
+  }
+  return counts;
+}
+
+namespace {
+
+Text Remark(const HandledFile& file) {
+  switch (file.result) {
+    case FileResult::kRenamed:
+      return file.counterRaised ? "同じ名前があるので番号を進めます" : "";
+    case FileResult::kUnchanged:
+      return "すでにこの名前です（変更なし）";
+    case FileResult::kClash:
+      return "同じファイル名があるので変更できません！！";
+    case FileResult::kRefused:
+      return "変更できません！！（同じ名前のフォルダーなど）";
+    case FileResult::kInexactName:
+      return "ファイル名に扱えない文字があるので変更できません！！";
+    case FileResult::kUnreachableFolder:
+      return "フォルダー名に扱えない文字があるので中を調べられません！！";
+  }
+  return {};
+}
+
+}  // namespace
+
+Text PreviewCell(const HandledFile& file, PreviewColumn column) {
+  switch (column) {
+    case PreviewColumn::kFolder:
+      return file.folder;
+    case PreviewColumn::kOldName:
+      return file.oldName;
+    case PreviewColumn::kNewName:
+      if (file.result == FileResult::kUnreachableFolder) return {};
+      return file.result == FileResult::kRenamed ? file.newName : file.oldName;
+    case PreviewColumn::kRemark:
+      return Remark(file);
+  }
+  return {};
+}
+
+Text PreviewSummary(const PreviewCounts& counts, bool stopped) {
+  const auto number = [](int32_t n) { return std::to_string(n) + " 個"; };
+  return Text(stopped ? "中断しました。ここまでの結果です：" : "") + "対象ファイル " +
+         number(counts.files) + "　変更 " + number(counts.renamed) + "　変更なし " +
+         number(counts.unchanged) + "　問題 " + std::to_string(counts.problems) + " 件";
+}
+
+}  // namespace tokiwake

@@ -1,0 +1,86 @@
+// A preview of the rename run: the run's own walks, with the window's folders, extension list,
+// boxes and pattern as they are now, against a disk that keeps its renames to itself, and a host
+// that records what would become of each file instead of showing messages.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "rename/FileSystem.h"
+#include "rename/RunState.h"
+#include "rename/Walk.h"
+#include "text/SjisText.h"
+
+namespace tokiwake {
+
+struct PreviewCounts {
+  int32_t files = 0;  // target files
+  int32_t renamed = 0;
+  int32_t unchanged = 0;  // already named as the pattern names them
+  int32_t problems = 0;   // rows of files that cannot be renamed and folders that cannot be entered
+};
+
+// What the preview's window does while the walks go on.
+class PreviewProgress {
+ public:
+  // Between files: shows how far the preview has come and handles what is pending, so that the
+  // user can stop it.
+  virtual void PreviewPump() = 0;
+
+ protected:
+  ~PreviewProgress() = default;
+};
+
+class Preview final : private WalkHost {
+ public:
+  // Reads the window's settings now; `state` is the window's, with the pattern the run would use.
+  // `disk` must keep its renames to itself.
+  Preview(const WalkHost& window, const RunState& state, FileSystem& disk);
+  Preview(const Preview&) = delete;
+  Preview& operator=(const Preview&) = delete;
+
+  // Runs the walks; returns when they are done or stopped.
+  void Compute(PreviewProgress& progress);
+  void Stop() { state_.AbortRequested = true; }
+  bool Stopped() const { return state_.AbortRequested; }
+
+  // In walk order.
+  const std::vector<HandledFile>& Rows() const { return rows_; }
+  PreviewCounts Counts() const;
+  // The file the walk has in hand.
+  const Text& CurrentPath() const { return currentPath_; }
+
+ private:
+  bool IncludeOldName() const override { return includeOldName_; }
+  void OnTokenReplacing() override {}
+  void SetStatusText(const Text& text) override { currentPath_ = text; }
+  void SetStatusColour(StatusColour) override {}
+  void RepaintStatus() override {}
+  void PumpMessages() override;
+  // The file's row tells what the message would have said.
+  void ShowMessage(const Text&) override {}
+  Text FolderFieldText(int32_t index) const override { return folderFields_[index != 0]; }
+  bool AllFilesChecked() const override { return allFiles_; }
+  std::vector<TargetListItem> TargetListItems() const override { return items_; }
+  void FileHandled(const HandledFile& file) override { rows_.push_back(file); }
+
+  RunState state_;
+  FileSystem& disk_;
+  Text folderFields_[2];
+  bool allFiles_;
+  bool includeOldName_;
+  std::vector<TargetListItem> items_;
+  PreviewProgress* progress_ = nullptr;
+  std::vector<HandledFile> rows_;
+  Text currentPath_;
+};
+
+// The columns of a row, in this order.
+enum class PreviewColumn { kFolder, kOldName, kNewName, kRemark };
+// What the row shows there. The new name is the one the file has after the run: its own when it
+// keeps it. The remark is empty for a plain rename.
+Text PreviewCell(const HandledFile& file, PreviewColumn column);
+// The summary line under the list.
+Text PreviewSummary(const PreviewCounts& counts, bool stopped);
+
+}  // namespace tokiwake

@@ -1,0 +1,129 @@
+#include "ui/frmPreview.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "text/Cp932.h"
+#include "ui/AppTitle.h"
+#include "ui/convert_layout.h"
+#include "win32/Controls.h"
+#include "win32/MessageLoop.h"
+
+namespace tokiwake {
+
+namespace {
+
+constexpr int kClientWidth = 720;
+constexpr int kClientHeight = 400;
+constexpr int kMargin = 8;
+constexpr int kButtonHeight = 25;
+// Progress is shown at most this often: a repaint per file would cost more than the file.
+constexpr uint64_t kProgressMilliseconds = 100;
+
+constexpr ListColumn kColumns[] = {
+    {"フォルダー", 170}, {"元のファイル名", 130}, {"新しいファイル名", 170}, {"備考", 210}};
+
+RECT At(int left, int top, int width, int height) {
+  return {left, top, left + width, top + height};
+}
+
+}  // namespace
+
+TfrmPreview::TfrmPreview(HWND owner) : ResizableDialog(kAppTitle), owner_(owner) {}
+
+bool TfrmPreview::Present(Preview& preview) {
+  preview_ = &preview;
+  startRun_ = false;
+  if (Create()) RunModal();
+  preview_ = nullptr;
+  return startRun_;
+}
+
+void TfrmPreview::Close() {
+  if (Handle() != nullptr) OnCloseRequest();
+}
+
+bool TfrmPreview::Create() {
+  using namespace preview_ids;
+  if (!CreateResizable(owner_, L"TfrmPreview", kPreviewCaption, kClientWidth, kClientHeight,
+                       kMainLook.fontFace, 9)) {
+    return false;
+  }
+  const int buttonsTop = kClientHeight - kMargin - kButtonHeight;
+  const int summaryTop = buttonsTop - kMargin - 16;
+  list_.Create(Handle(), kList,
+               At(kMargin, kMargin, kClientWidth - 2 * kMargin, summaryTop - 2 * kMargin), kColumns,
+               Font(), [this](size_t row, int column) {
+                 return PreviewCell(preview_->Rows()[row], static_cast<PreviewColumn>(column));
+               });
+  AnchorChild(list_.Handle(), kAnchorAll);
+  summary_ = AddChild(L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 0,
+                      At(kMargin, summaryTop, kClientWidth - 2 * kMargin, 16), kSummary,
+                      kAnchorLeft | kAnchorRight | kAnchorBottom);
+  const unsigned corner = kAnchorRight | kAnchorBottom;
+  int left = kClientWidth - kMargin - 3 * 73 - 97;
+  AddChild(L"BUTTON", "ファイル名変更", BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, 0,
+           At(left, buttonsTop, 97, kButtonHeight), kStartRun, corner);
+  left += 97 + 2 * kMargin;
+  AddChild(L"BUTTON", "中断", BS_PUSHBUTTON | WS_TABSTOP, 0,
+           At(left, buttonsTop, 73, kButtonHeight), kStop, corner);
+  left += 73 + kMargin;
+  AddChild(L"BUTTON", "閉じる", BS_PUSHBUTTON | WS_TABSTOP, 0,
+           At(left, buttonsTop, 73, kButtonHeight), kClose, corner);
+  return true;
+}
+
+void TfrmPreview::OnShown() {
+  ShowProgress();
+  preview_->Compute(*this);
+  if (!Ended()) ShowResult();
+}
+
+void TfrmPreview::PreviewPump() {
+  const uint64_t now = GetTickCount64();
+  if (now - lastShown_ >= kProgressMilliseconds) {
+    lastShown_ = now;
+    ShowProgress();
+  }
+  PumpPendingMessages(Handle());
+}
+
+void TfrmPreview::ShowProgress() {
+  list_.SetRowCount(preview_->Rows().size());
+  SetWindowTextW(summary_, ToWide("調べています… " + std::to_string(preview_->Rows().size()) +
+                                  " 個　" + preview_->CurrentPath())
+                               .c_str());
+  UpdateWindow(Handle());
+}
+
+void TfrmPreview::ShowResult() {
+  list_.SetRowCount(preview_->Rows().size());
+  SetWindowTextW(summary_, ToWide(PreviewSummary(preview_->Counts(), preview_->Stopped())).c_str());
+  EnableWindow(GetDlgItem(Handle(), preview_ids::kStop), FALSE);
+  HWND start = GetDlgItem(Handle(), preview_ids::kStartRun);
+  EnableWindow(start, TRUE);
+  SetFocus(start);
+}
+
+void TfrmPreview::OnCommand(int id, int code) {
+  if (code != BN_CLICKED) return;
+  if (id == preview_ids::kStop) preview_->Stop();
+  if (id == preview_ids::kStartRun) {
+    startRun_ = true;
+    EndModal();
+  }
+}
+
+// While the walks go on they stop first; the dialog ends when they have returned.
+void TfrmPreview::OnCloseRequest() {
+  preview_->Stop();
+  EndModal();
+}
+
+LRESULT TfrmPreview::OnNotify(const NMHDR& header) {
+  list_.OnNotify(header);
+  return 0;
+}
+
+}  // namespace tokiwake

@@ -1,0 +1,75 @@
+#include "win32/ListView.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "text/Cp932.h"
+
+namespace tokiwake {
+
+namespace {
+
+int RowHeight(HWND list, HFONT font) {
+  HDC dc = GetDC(list);
+  HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(list, dc);
+  return metrics.tmHeight + 4;
+}
+
+}  // namespace
+
+VirtualListView::~VirtualListView() {
+  if (images_ != nullptr) ImageList_Destroy(images_);
+}
+
+HWND VirtualListView::Create(HWND parent, int id, const RECT& at,
+                             std::span<const ListColumn> columns, HFONT font, CellText cellText) {
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&classes);
+  cellText_ = std::move(cellText);
+  list_ = CreateWindowExW(
+      WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+      WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, at.left,
+      at.top, at.right - at.left, at.bottom - at.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (list_ == nullptr) return nullptr;
+  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  // A row is as tall as the font, and an underscore drawn below it would be cut off: an image list
+  // of blank images a few pixels taller gives each row that room.
+  images_ = ImageList_Create(1, RowHeight(list_, font), ILC_COLOR, 0, 0);
+  SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images_));
+  SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+               LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
+  for (size_t i = 0; i < columns.size(); ++i) {
+    std::wstring title = ToWide(columns[i].title);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.cx = columns[i].width;
+    column.pszText = title.data();
+    column.iSubItem = static_cast<int>(i);
+    SendMessageW(list_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+  }
+  return list_;
+}
+
+void VirtualListView::SetRowCount(size_t rows) {
+  SendMessageW(list_, LVM_SETITEMCOUNT, rows, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+}
+
+bool VirtualListView::OnNotify(const NMHDR& header) {
+  if (header.hwndFrom != list_ || header.code != LVN_GETDISPINFOW) return false;
+  LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item;
+  if ((item.mask & LVIF_TEXT) == 0 || item.cchTextMax <= 0) return true;
+  // The list gives a buffer of its own to fill.
+  const std::wstring cell = ToWide(cellText_(static_cast<size_t>(item.iItem), item.iSubItem));
+  const size_t room = static_cast<size_t>(item.cchTextMax) - 1;
+  const size_t length = cell.size() < room ? cell.size() : room;
+  cell.copy(item.pszText, length);
+  item.pszText[length] = L'\0';
+  return true;
+}
+
+}  // namespace tokiwake

@@ -1,0 +1,46 @@
+// A list view in report style whose rows its owner keeps: the list asks for each cell's text only
+// when it draws it, so thousands of rows cost nothing until they are seen.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <span>
+
+#include "text/SjisText.h"
+
+namespace tokiwake {
+
+struct ListColumn {
+  const char* title;
+  int width;
+};
+
+class VirtualListView {
+ public:
+  // The text of one cell, as code page 932.
+  using CellText = std::function<Text(size_t row, int column)>;
+
+  VirtualListView() = default;
+  ~VirtualListView();
+  VirtualListView(const VirtualListView&) = delete;
+  VirtualListView& operator=(const VirtualListView&) = delete;
+
+  HWND Create(HWND parent, int id, const RECT& at, std::span<const ListColumn> columns, HFONT font,
+              CellText cellText);
+  HWND Handle() const { return list_; }
+
+  // The rows it shows now; the view keeps its scroll position.
+  void SetRowCount(size_t rows);
+  // For the parent's WM_NOTIFY: answers the list's request for a cell's text. True when the
+  // notification was that.
+  bool OnNotify(const NMHDR& header);
+
+ private:
+  HWND list_ = nullptr;
+  HIMAGELIST images_ = nullptr;
+  CellText cellText_;
+};
+
+}  // namespace tokiwake

@@ -1,0 +1,132 @@
+#include "win32/ResizableDialog.h"
+
+#include "text/Cp932.h"
+#include "win32/Controls.h"
+#include "win32/Placement.h"
+
+namespace tokiwake {
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
+// One edge pair of a child: both anchored, it stretches; one, it keeps its size and follows that
+// edge.
+void Place(LONG& low, LONG& high, bool lowAnchored, bool highAnchored, int created, int now) {
+  const LONG size = high - low;
+  if (highAnchored) {
+    high += now - created;
+    if (!lowAnchored) low = high - size;
+  }
+}
+
+}  // namespace
+
+bool ResizableDialog::CreateResizable(HWND owner, const wchar_t* className, const Text& caption,
+                                      int clientWidth, int clientHeight, const char* fontFace,
+                                      int fontPoints) {
+  owner_ = owner;
+  createdClient_ = {clientWidth, clientHeight};
+  RECT outer{0, 0, clientWidth, clientHeight};
+  AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
+  minimumOuter_ = {outer.right - outer.left, outer.bottom - outer.top};
+  font_.Reset(CreateUiFont(fontFace, fontPoints));
+  if (!CreateTopLevel(className, ToWide(caption).c_str(), kStyle, kExStyle, minimumOuter_.cx,
+                      minimumOuter_.cy, owner, nullptr, nullptr)) {
+    return false;
+  }
+  CentreOnOwner(Handle());
+  return true;
+}
+
+HWND ResizableDialog::AddChild(const wchar_t* className, const Text& text, DWORD style,
+                               DWORD exStyle, const RECT& at, int id, unsigned anchors) {
+  HWND child = CreateWindowExW(
+      exStyle, className, ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | style, at.left, at.top,
+      at.right - at.left, at.bottom - at.top, Handle(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (child == nullptr) return nullptr;
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  anchored_.push_back({child, at, anchors});
+  return child;
+}
+
+void ResizableDialog::AnchorChild(HWND child, unsigned anchors) {
+  RECT at{};
+  GetWindowRect(child, &at);
+  MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&at), 2);
+  anchored_.push_back({child, at, anchors});
+}
+
+void ResizableDialog::Layout(int width, int height) {
+  HDWP positions = BeginDeferWindowPos(static_cast<int>(anchored_.size()));
+  for (const Anchored& item : anchored_) {
+    RECT at = item.at;
+    Place(at.left, at.right, item.anchors & kAnchorLeft, item.anchors & kAnchorRight,
+          createdClient_.cx, width);
+    Place(at.top, at.bottom, item.anchors & kAnchorTop, item.anchors & kAnchorBottom,
+          createdClient_.cy, height);
+    if (positions != nullptr) {
+      positions =
+          DeferWindowPos(positions, item.child, nullptr, at.left, at.top, at.right - at.left,
+                         at.bottom - at.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    }
+  }
+  if (positions != nullptr) EndDeferWindowPos(positions);
+}
+
+void ResizableDialog::RunModal() {
+  EnableWindow(owner_, FALSE);
+  ShowWindow(Handle(), SW_SHOW);
+  UpdateWindow(Handle());
+  OnShown();
+  MSG msg{};
+  bool quit = false;
+  while (!ended_) {
+    if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+      quit = true;
+      break;
+    }
+    if (IsDialogMessageW(Handle(), &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  // The owner is enabled before this window goes, so that it, not another program, becomes active.
+  EnableWindow(owner_, TRUE);
+  DestroyWindow(Handle());
+  if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
+}
+
+LRESULT ResizableDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDCANCEL) {
+        OnCloseRequest();
+      } else {
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+      }
+      return 0;
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_SIZE:
+      Layout(LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_GETMINMAXINFO:
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {minimumOuter_.cx, minimumOuter_.cy};
+      return 0;
+    case WM_ERASEBKGND: {
+      RECT rc{};
+      GetClientRect(Handle(), &rc);
+      FillRect(reinterpret_cast<HDC>(wParam), &rc, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
+    case WM_CLOSE:
+      OnCloseRequest();
+      return 0;
+    default:
+      return DefaultHandling(message, wParam, lParam);
+  }
+}
+
+}  // namespace tokiwake

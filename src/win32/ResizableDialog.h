@@ -1,0 +1,72 @@
+// A window used as a modal dialog that the user can resize: its owner is disabled while it is up,
+// and each child keeps its distance to the edges it is anchored to. Tab, Enter and Esc work as
+// in a dialog; Esc and the close box close it.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "text/SjisText.h"
+#include "win32/Handles.h"
+#include "win32/Window.h"
+
+namespace tokiwake {
+
+enum Anchor : unsigned {
+  kAnchorLeft = 1,
+  kAnchorTop = 2,
+  kAnchorRight = 4,
+  kAnchorBottom = 8,
+  kAnchorAll = 15,
+};
+
+class ResizableDialog : public Window {
+ public:
+  using Window::Window;
+
+ protected:
+  // Creates it hidden over `owner` with the given client size, which is also the least it can be
+  // made, and the font its children are given.
+  bool CreateResizable(HWND owner, const wchar_t* className, const Text& caption, int clientWidth,
+                       int clientHeight, const char* fontFace, int fontPoints);
+  // A child at `at` in the client area as it was created.
+  HWND AddChild(const wchar_t* className, const Text& text, DWORD style, DWORD exStyle,
+                const RECT& at, int id, unsigned anchors);
+  // Keeps an existing child (one made by a wrapper) in place as the dialog is resized.
+  void AnchorChild(HWND child, unsigned anchors);
+  HFONT Font() const { return font_.get(); }
+
+  // Shows it, runs OnShown, then handles messages until EndModal; the owner is disabled
+  // meanwhile and active again afterwards. The window is gone when this returns.
+  void RunModal();
+  void EndModal() { ended_ = true; }
+  bool Ended() const { return ended_; }
+
+  // Right after it is first shown; may pump messages itself.
+  virtual void OnShown() {}
+  // WM_COMMAND from a child or a key, IDCANCEL aside.
+  virtual void OnCommand(int id, int code) = 0;
+  // Close box, Esc, and a child with the id IDCANCEL. By default the dialog ends.
+  virtual void OnCloseRequest() { EndModal(); }
+  virtual LRESULT OnNotify(const NMHDR&) { return 0; }
+
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  struct Anchored {
+    HWND child;
+    RECT at;  // in the client area as it was created
+    unsigned anchors;
+  };
+  void Layout(int width, int height);
+
+  HWND owner_ = nullptr;
+  SIZE minimumOuter_{};
+  SIZE createdClient_{};
+  OwnedFont font_;
+  std::vector<Anchored> anchored_;
+  bool ended_ = false;
+};
+
+}  // namespace tokiwake

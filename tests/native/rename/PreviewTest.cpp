@@ -1,0 +1,186 @@
+// The preview through the run's own entry point: what it shows, what it leaves alone, and that the
+// run then gives exactly the names it showed.
+#include "rename/Preview.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "rename/FakeDisk.h"
+#include "rename/FakeWindow.h"
+#include "rename/Journal.h"
+#include "rename/RenameRun.h"
+
+namespace tokiwake::testing {
+namespace {
+
+class FakePresenter : public PreviewPresenter, public PreviewProgress {
+ public:
+  bool Present(Preview& preview) override {
+    ++shown;
+    shownPreview = &preview;
+    preview.Compute(*this);
+    rows = preview.Rows();
+    summary = PreviewSummary(preview.Counts(), preview.Stopped());
+    return startRun;
+  }
+  void PreviewPump() override {
+    if (onPump) onPump(*shownPreview);
+  }
+
+  bool startRun = false;
+  std::function<void(Preview&)> onPump;
+  int shown = 0;
+  Preview* shownPreview = nullptr;
+  std::vector<HandledFile> rows;
+  Text summary;
+};
+
+// Every path under the folder, files with their contents.
+std::vector<Text> Tree(FakeDisk& disk, const Text& folder) {
+  std::vector<Text> paths;
+  for (const FolderEntry& entry : disk.ListFolder(folder)) {
+    const Text path = folder + "\\" + entry.name;
+    if (!entry.isDirectory) {
+      paths.push_back(path + "=" + disk.Find(path)->content);
+      continue;
+    }
+    paths.push_back(path + "\\");
+    for (Text& inner : Tree(disk, path)) paths.push_back(std::move(inner));
+  }
+  return paths;
+}
+
+Text Cell(const HandledFile& file, PreviewColumn column) { return PreviewCell(file, column); }
+
+class PreviewTest : public ::testing::Test {
+ protected:
+  PreviewTest() {
+    disk.AddFolder("C:\\tokiwake");
+    window.state.FolderListText = "the list of the run before";
+  }
+  // Each row's path after the run, as the list file has it.
+  static Text ListOf(const std::vector<HandledFile>& rows) {
+    Text list;
+    for (const HandledFile& row : rows) {
+      list += row.folder + "\\" + Cell(row, PreviewColumn::kNewName) + "\r\n";
+    }
+    return list;
+  }
+  FakeDisk disk;
+  FakeWindow window;
+  RenameRun run{window, window.state, disk};
+  FakePresenter presenter;
+};
+
+// Two folders under `root` whose files clash with each other, with names already there and with
+// the other folder's top level, in an order where a later file takes a name an earlier one gave up.
+void MakeClashingTrees(FakeDisk& disk, const Text& root) {
+  const LocalTime noon{2010, 5, 23, 12, 0, 0};
+  const LocalTime evening{2010, 5, 23, 18, 30, 2};
+  int n = 0;
+  for (const char* path :
+       {"\\one\\2010-05-23 12.00.00.jpg", "\\one\\2010.05.23-01.jpg", "\\one\\IMG_1.jpg",
+        "\\one\\IMG_2.JPG", "\\one\\sub\\IMG_3.jpg", "\\one\\sub\\IMG_4.jpg", "\\two\\DSC_1.jpg",
+        "\\two\\DSC_2.jpg", "\\two\\deep\\DSC_3.jpg"}) {
+    ++n;
+    disk.AddFile(root + path, n % 3 == 0 ? evening : noon).content = std::to_string(n);
+  }
+  disk.AddFile(root + "\\one\\2010-05-23 18.30.02.gif", noon).content = "not a target";
+  disk.AddFile(root + "\\two\\2010-05-23 12.00.00-1.jpg", {2009, 1, 1, 0, 0, 0}).content = "old";
+}
+
+TEST_F(PreviewTest, TheRunGivesExactlyTheNamesThePreviewShowed) {
+  for (const Text root : {"C:\\a", "C:\\b"}) {
+    const Text pattern = root == "C:\\a" ? "yyyy-mm-dd hh.mn.ss" : "yyyy.mm.dd-cnt2";
+    SCOPED_TRACE(pattern);
+    MakeClashingTrees(disk, root);
+    window.folderFields[0] = root + "\\one";
+    window.folderFields[1] = root + "\\two\\";
+    window.state.RenameFormat = pattern;
+    const std::vector<Text> before = Tree(disk, root);
+    const int renamesBefore = disk.renameCalls;
+
+    presenter.startRun = false;
+    run.ShowPreview(presenter);
+    EXPECT_EQ(Tree(disk, root), before);
+    EXPECT_EQ(disk.renameCalls, renamesBefore);
+    EXPECT_EQ(window.state.FolderListText, "the list of the run before");
+    ASSERT_EQ(presenter.rows.size(), 11u);
+    int counted = 0;
+    for (const HandledFile& row : presenter.rows) counted += row.counterRaised;
+    EXPECT_GE(counted, 4);
+
+    presenter.startRun = true;
+    run.ShowPreview(presenter);
+    EXPECT_EQ(window.state.FolderListText, ListOf(presenter.rows));
+    std::vector<JournalEntry> renames;
+    for (const HandledFile& row : presenter.rows) {
+      renames.push_back({row.folder + "\\" + row.oldName, row.folder + "\\" + row.newName});
+    }
+    EXPECT_EQ(ParseJournal(disk.Find("C:\\tokiwake\\" + Text(kJournalFileName))->content), renames);
+    window.state.FolderListText = "the list of the run before";
+  }
+}
+
+TEST_F(PreviewTest, ProblemsAreRowsWithARemarkInsteadOfMessages) {
+  // Names that are no targets take every name DSC00001 is offered: x, x, x-1 ... x-999.
+  window.state.RenameFormat = "x";
+  window.items = {{"*.jpg", true}, {"*.00001", true}};
+  disk.AddFile("C:\\f\\x");
+  for (int n = 1; n <= 999; ++n) disk.AddFile("C:\\f\\x-" + std::to_string(n));
+  disk.AddFile("C:\\f\\DSC00001");
+  disk.AddFolder("C:\\f\\b\\x.jpg");
+  disk.AddFile("C:\\f\\b\\c.jpg");
+  disk.AddFile("C:\\f\\c\\d.jpg");
+  disk.AddFile("C:\\f\\c\\x.jpg");
+  disk.AddInexact("C:\\f", "e?.jpg", false);
+  disk.AddInexact("C:\\f", "s?", true);
+  window.folderFields[0] = "C:\\f";
+  run.ShowPreview(presenter);
+
+  std::vector<std::vector<Text>> shown;
+  for (const HandledFile& row : presenter.rows) {
+    shown.push_back({Cell(row, PreviewColumn::kFolder), Cell(row, PreviewColumn::kOldName),
+                     Cell(row, PreviewColumn::kNewName), Cell(row, PreviewColumn::kRemark)});
+  }
+  EXPECT_EQ(
+      shown,
+      (std::vector<std::vector<Text>>{
+          {"C:\\f", "DSC00001", "DSC00001", "同じファイル名があるので変更できません！！"},
+          {"C:\\f", "e?.jpg", "e?.jpg", "ファイル名に扱えない文字があるので変更できません！！"},
+          {"C:\\f\\b", "c.jpg", "c.jpg", "変更できません！！（同じ名前のフォルダーなど）"},
+          {"C:\\f\\c", "d.jpg", "x-1.jpg", "同じ名前があるので番号を進めます"},
+          {"C:\\f\\c", "x.jpg", "x-2.jpg", "同じ名前があるので番号を進めます"},
+          {"C:\\f", "s?", "", "フォルダー名に扱えない文字があるので中を調べられません！！"}}));
+  EXPECT_EQ(presenter.summary, "対象ファイル 5 個　変更 2 個　変更なし 0 個　問題 4 件");
+  EXPECT_TRUE(window.messages.empty());
+}
+
+TEST_F(PreviewTest, ItChecksAsTheRunChecksButLeavesThePatternBoxAlone) {
+  run.ShowPreview(presenter);
+  EXPECT_EQ(window.messages, std::vector<Text>{"フォルダーが設定されていません！！"});
+  EXPECT_EQ(window.chooserCalls, 1);
+  EXPECT_EQ(presenter.shown, 0);
+
+  window.messages.clear();
+  disk.AddFile("C:\\f\\a.jpg");
+  disk.AddFile("C:\\f\\b.jpg");
+  window.folderFields[0] = "C:\\f";
+  window.state.RenameFormat = "a/b";
+  presenter.onPump = [](Preview& preview) {
+    if (preview.CurrentPath() == "C:\\f\\a.jpg") preview.Stop();
+  };
+  run.ShowPreview(presenter);
+  EXPECT_EQ(window.messages.size(), 1u);  // the pattern's
+  EXPECT_EQ(window.state.RenameFormat, "a/b");
+  ASSERT_EQ(presenter.rows.size(), 1u);
+  EXPECT_EQ(presenter.rows[0].newName, "2010-05-23 10.20.30.jpg");
+  EXPECT_EQ(
+      presenter.summary,
+      "中断しました。ここまでの結果です：対象ファイル 1 個　変更 1 個　変更なし 0 個　問題 0 件");
+  EXPECT_EQ(window.questions, 0);
+}
+
+}  // namespace
+}  // namespace tokiwake::testing

@@ -1,0 +1,199 @@
+// The two items of the ファイル menu in the real window on real files: the preview, read from its
+// list view while it is up and then used to start the run, and the undo of that run.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <thread>
+
+#include "MainWindowFixture.h"
+#include "NotepadWindows.h"
+#include "harness/Harness.h"
+#include "text/Cp932.h"
+#include "ui/frmPreview.h"
+
+namespace tokiwake::test {
+namespace {
+
+constexpr char kJournalName[] = "リネーム履歴.txt";
+
+void Photo(const Text& path, WORD hour, std::string_view bytes) {
+  WriteBytes(path, bytes);
+  SetLocalWriteTime(path, {2010, 5, 0, 23, hour, 20, 30, 0});
+}
+
+// Every row of a list view, each cell as code page 932 bytes.
+std::vector<std::vector<Text>> ListRows(HWND list) {
+  std::vector<std::vector<Text>> rows;
+  const auto count = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+  for (LRESULT row = 0; row < count; ++row) {
+    std::vector<Text>& cells = rows.emplace_back();
+    for (int column = 0; column < 4; ++column) {
+      wchar_t buffer[512] = {};
+      LVITEMW item{};
+      item.iSubItem = column;
+      item.pszText = buffer;
+      item.cchTextMax = 512;
+      SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(&item));
+      cells.push_back(Narrow(buffer));
+    }
+  }
+  return rows;
+}
+
+std::vector<Text> Lines(Text text) {
+  std::vector<Text> lines;
+  for (size_t end; (end = text.find("\r\n")) != Text::npos; text.erase(0, end + 2)) {
+    lines.push_back(text.substr(0, end));
+  }
+  return lines;
+}
+
+class PreviewUndoTest : public MainWindowTest {
+ protected:
+  void TearDown() override {
+    CloseNotepadsStartedHere();
+    MainWindowTest::TearDown();
+  }
+
+  void Prepare(const Text& folder1, const Text& folder2) {
+    Start();
+    Conv().SetText(ids::txt_Directory0, folder1);
+    Conv().SetText(ids::txt_Directory1, folder2);
+    Conv().SetText(ids::txt_TimeReName, "yyyy-mm-dd hh.mn.ss");
+  }
+
+  // Whether the ファイル menu offers the item as the user opens it.
+  bool MenuItemEnabled(int id) {
+    HMENU file = GetSubMenu(GetMenu(Conv().Handle()), 0);
+    SendMessageW(Conv().Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
+    return (GetMenuState(file, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
+  }
+
+  Text JournalPath() { return programFolder_ / kJournalName; }
+};
+
+TEST_F(PreviewUndoTest, ThePreviewListsTheNewNamesTouchingNothingAndItsButtonRunsJustThat) {
+  TempFolder one("one");
+  TempFolder two("two");
+  MakeFolder(one / "sub");
+  Photo(one / "a.jpg", 10, "a");
+  Photo(one / "b.jpg", 10, "b");
+  Photo(one / "sub\\c.jpg", 11, "c");
+  Photo(two / "d.jpg", 10, "d");
+  Prepare(one.Path(), two.Path());
+  const std::vector<Text> before = ListFolder(one.Path());
+
+  std::vector<std::vector<Text>> rows;
+  Text summary;
+  bool touched = true;
+  MessageBoxAnswerer backupQuestion(ButtonCaption("はい"));
+  std::thread user([&] {
+    // Shown once its controls are all there.
+    HWND dialog = nullptr;
+    WaitUntil([&] {
+      dialog = FindWindowW(L"TfrmPreview", nullptr);
+      return dialog != nullptr && IsWindowVisible(dialog);
+    });
+    ASSERT_NE(dialog, nullptr);
+    HWND start = GetDlgItem(dialog, preview_ids::kStartRun);
+    if (!WaitUntil([&] { return IsWindowEnabled(start) != FALSE; }, Milliseconds(30'000))) {
+      ADD_FAILURE() << "the preview did not finish: "
+                    << ForLog(GetText(GetDlgItem(dialog, preview_ids::kSummary)));
+      PostMessageW(dialog, WM_CLOSE, 0, 0);
+      return;
+    }
+    EXPECT_EQ(GetText(dialog), "プレビュー");
+    EXPECT_NE(GetWindowLongW(dialog, GWL_STYLE) & WS_THICKFRAME, 0);
+    EXPECT_FALSE(IsWindowEnabled(Conv().Handle()));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, preview_ids::kStop)));
+    rows = ListRows(GetDlgItem(dialog, preview_ids::kList));
+    summary = GetText(GetDlgItem(dialog, preview_ids::kSummary));
+    touched = ListFolder(one.Path()) != before || PathExists(programFolder_ / "FolderList.csv") ||
+              PathExists(JournalPath());
+    PostMessageW(start, BM_CLICK, 0, 0);
+  });
+  ChooseMenuItem(Conv().Handle(), ids::mnuPreview);
+  user.join();
+  EXPECT_EQ(backupQuestion.Wait().caption, "確認");
+  EXPECT_FALSE(touched);
+
+  // a.jpg and b.jpg share a time; which one the folder lists first takes the plain name.
+  ASSERT_EQ(rows.size(), 4u);
+  std::vector<Text> newNames;
+  Text shownList;
+  for (const std::vector<Text>& row : rows) {
+    newNames.push_back(row[0] + "\\" + row[2]);
+    shownList += row[0] + "\\" + row[2] + "\r\n";
+    const bool numbered = row[2].find("30-") != Text::npos;
+    EXPECT_EQ(row[3], numbered ? "同じ名前があるので番号を進めます" : "") << ForLog(row[2]);
+  }
+  std::sort(newNames.begin(), newNames.end());
+  EXPECT_EQ(
+      newNames,
+      (std::vector<Text>{one / "2010-05-23 10.20.30-1.jpg", one / "2010-05-23 10.20.30.jpg",
+                         one / "sub\\2010-05-23 11.20.30.jpg", two / "2010-05-23 10.20.30-2.jpg"}));
+  EXPECT_EQ(summary, "対象ファイル 4 個　変更 4 個　変更なし 0 個　問題 0 件");
+  EXPECT_EQ(ReadBytes(programFolder_ / "FolderList.csv"), shownList);
+  EXPECT_TRUE(IsWindowEnabled(Conv().Handle()));
+}
+
+TEST_F(PreviewUndoTest, UndoTakesTheLastRunBackAndKeepsWhatItCouldNot) {
+  TempFolder photos("photos");
+  MakeFolder(photos / "表");
+  Photo(photos / "ソ.jpg", 9, "first");
+  Photo(photos / "b.jpg", 10, "second");
+  Photo(photos / "表\\c.jpg", 11, "third");
+  Prepare(photos.Path(), "");
+  EXPECT_FALSE(MenuItemEnabled(ids::mnuUndo));
+  EXPECT_TRUE(MenuItemEnabled(ids::mnuPreview));
+  {
+    MessageBoxAnswerer backupQuestion(ButtonCaption("はい"));
+    ClickButton(Control(ids::cmd_START));
+  }
+  const Text journal = ReadBytes(JournalPath()).value_or("");
+  ASSERT_EQ(Lines(journal).size(), 3u);
+  EXPECT_TRUE(
+      journal.ends_with("\\表\\c.jpg\t" + photos.Path() + "\\表\\2010-05-23 11.20.30.jpg\r\n"));
+  EXPECT_EQ(Attributes(JournalPath()) &
+                (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM),
+            static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+  EXPECT_TRUE(MenuItemEnabled(ids::mnuUndo));
+
+  WriteBytes(photos / "b.jpg", "another file");  // takes b.jpg's old name
+  std::vector<SeenBox> boxes;
+  {
+    MessageBoxAnswerer answers({ButtonCaption("はい"), ButtonId(IDOK)});
+    ChooseMenuItem(Conv().Handle(), ids::mnuUndo);
+    boxes = answers.WaitAll();
+  }
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].caption, "確認");
+  EXPECT_EQ(boxes[0].text,
+            "前回の変換で名前を変えた 3 個のファイルを、\n元のファイル名に戻しますか？");
+  EXPECT_EQ(boxes[1].caption, "Tokiwake");
+  EXPECT_EQ(boxes[1].text,
+            "2 個のファイルを元のファイル名に戻しました。\n"
+            "1 個は、元のファイル名がほかのファイルに使われているので戻せません！！\n\n"
+            "戻していないファイルは「リネーム履歴.txt」に残してあります。");
+  EXPECT_EQ(ReadBytes(photos / "ソ.jpg"), "first");
+  EXPECT_EQ(ReadBytes(photos / "表\\c.jpg"), "third");
+  EXPECT_EQ(ReadBytes(photos / "2010-05-23 10.20.30.jpg"), "second");
+  EXPECT_EQ(ReadBytes(JournalPath()), photos / "b.jpg\t" + photos / "2010-05-23 10.20.30.jpg\r\n");
+
+  RemoveAll(photos / "b.jpg");
+  {
+    MessageBoxAnswerer answers({ButtonCaption("はい"), ButtonId(IDOK)});
+    ChooseMenuItem(Conv().Handle(), ids::mnuUndo);
+    EXPECT_EQ(answers.WaitAll().back().text, "1 個のファイルを元のファイル名に戻しました。");
+  }
+  EXPECT_EQ(ListFolder(photos.Path()), (std::vector<Text>{"b.jpg", "ソ.jpg", "表"}));
+  EXPECT_EQ(ReadBytes(photos / "b.jpg"), "second");
+  EXPECT_FALSE(PathExists(JournalPath()));
+  EXPECT_FALSE(MenuItemEnabled(ids::mnuUndo));
+}
+
+}  // namespace
+}  // namespace tokiwake::test
