@@ -107,9 +107,12 @@ TEST(RenameEndToEnd, RenamesTheFolderGivenOnTheCommandLineAndShowsTheListInNotep
   EXPECT_EQ(tokiwake.WaitForExit(Milliseconds(20'000)), std::optional<DWORD>(0));
   EXPECT_EQ(ReadBytes(programFolder / "dCamFlist.dat"), "*.jpg\r\n*.jpeg\r\n*.gif\r\n*.bmp\r\n");
   EXPECT_EQ(ReadBytes(programFolder / "リネームフォーマット.dat"), kPattern);
+  EXPECT_EQ(ReadBytes(programFolder / "リネーム履歴.txt"),
+            photos / "a.jpg\t" + photos / "2010-05-23 10.20.30.jpg\r\n" + photos / "sub\\b.jpg\t" +
+                photos / "sub\\2010-05-24 11.22.34.jpg\r\n");
   EXPECT_EQ(ListFolder(programFolder.Path()),
             (std::vector<Text>{"FolderList.csv", "dCamFlist.dat", "tokiwake.exe",
-                               "リネームフォーマット.dat"}));
+                               "リネームフォーマット.dat", "リネーム履歴.txt"}));
 }
 
 // A user named José, or a folder with an emoji: the files beside the program are reached by the
