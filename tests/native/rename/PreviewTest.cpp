@@ -6,10 +6,8 @@
 
 #include <functional>
 
-#include "rename/FakeDisk.h"
-#include "rename/FakeWindow.h"
 #include "rename/Journal.h"
-#include "rename/RenameRun.h"
+#include "rename/RunFixture.h"
 
 namespace tokiwake::testing {
 namespace {
@@ -53,12 +51,9 @@ std::vector<Text> Tree(FakeDisk& disk, const Text& folder) {
 
 Text Cell(const HandledFile& file, PreviewColumn column) { return PreviewCell(file, column); }
 
-class PreviewTest : public ::testing::Test {
+class PreviewTest : public RunFixture {
  protected:
-  PreviewTest() {
-    disk.AddFolder("C:\\tokiwake");
-    window.state.FolderListText = "the list of the run before";
-  }
+  PreviewTest() { window.state.FolderListText = "the list of the run before"; }
   // Each row's path after the run, as the list file has it.
   static Text ListOf(const std::vector<HandledFile>& rows) {
     Text list;
@@ -67,9 +62,6 @@ class PreviewTest : public ::testing::Test {
     }
     return list;
   }
-  FakeDisk disk;
-  FakeWindow window;
-  RenameRun run{window, window.state, disk};
   FakePresenter presenter;
 };
 

@@ -2,27 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "rename/FakeDisk.h"
-#include "rename/FakeWindow.h"
+#include "rename/RunFixture.h"
 
 namespace tokiwake::testing {
 namespace {
 
 constexpr char kListPath[] = "C:\\tokiwake\\FolderList.csv";
 
-class RenameRunTest : public ::testing::Test {
+class RenameRunTest : public RunFixture {
  protected:
-  RenameRunTest() {
-    disk.AddFile("C:\\WINDOWS\\NOTEPAD.EXE");
-    disk.AddFolder("C:\\tokiwake");
-  }
-  Text ListFile() {
-    const FakeNode* list = disk.Find(kListPath);
-    return list == nullptr ? "(none)" : list->content;
-  }
-  FakeDisk disk;
-  FakeWindow window;
-  RenameRun run{window, window.state, disk};
+  RenameRunTest() { disk.AddFile("C:\\WINDOWS\\NOTEPAD.EXE"); }
+  Text ListFile() { return ProgramFile("FolderList.csv"); }
 };
 
 TEST_F(RenameRunTest, WritesTheListHiddenAndOpensItInNotepad) {

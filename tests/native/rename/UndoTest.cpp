@@ -1,26 +1,17 @@
 // The journal a run leaves and the undo that takes it back, through the run's own entry points.
 #include <gtest/gtest.h>
 
-#include "rename/FakeDisk.h"
-#include "rename/FakeWindow.h"
 #include "rename/Journal.h"
-#include "rename/RenameRun.h"
+#include "rename/RunFixture.h"
 
 namespace tokiwake::testing {
 namespace {
 
 const Text kJournalPath = "C:\\tokiwake\\" + Text(kJournalFileName);
 
-class UndoTest : public ::testing::Test {
+class UndoTest : public RunFixture {
  protected:
-  UndoTest() { disk.AddFolder("C:\\tokiwake"); }
-  Text Journal() {
-    const FakeNode* journal = disk.Find(kJournalPath);
-    return journal == nullptr ? "(none)" : journal->content;
-  }
-  FakeDisk disk;
-  FakeWindow window;
-  RenameRun run{window, window.state, disk};
+  Text Journal() { return ProgramFile(kJournalFileName); }
 };
 
 TEST_F(UndoTest, ARunJournalsItsRenamesInOrderAndTheUndoTakesThemBackLastFirst) {
