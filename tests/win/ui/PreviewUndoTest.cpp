@@ -73,6 +73,12 @@ class PreviewUndoTest : public MainWindowTest {
   }
 
   Text JournalPath() { return programFolder_ / kJournalName; }
+
+  // Every run opens its list in Notepad; one still starting when the test ends would outlive it.
+  static void EndTheRunsNotepad() {
+    NotepadCame("FolderList.csv", Milliseconds(20'000));
+    CloseNotepadsStartedHere();
+  }
 };
 
 TEST_F(PreviewUndoTest, ThePreviewListsTheNewNamesTouchingNothingAndItsButtonRunsJustThat) {
@@ -118,6 +124,7 @@ TEST_F(PreviewUndoTest, ThePreviewListsTheNewNamesTouchingNothingAndItsButtonRun
   ChooseMenuItem(Conv().Handle(), ids::mnuPreview);
   user.join();
   EXPECT_EQ(backupQuestion.Wait().caption, "確認");
+  EndTheRunsNotepad();
   EXPECT_FALSE(touched);
 
   // a.jpg and b.jpg share a time; which one the folder lists first takes the plain name.
@@ -153,6 +160,7 @@ TEST_F(PreviewUndoTest, UndoTakesTheLastRunBackAndKeepsWhatItCouldNot) {
     MessageBoxAnswerer backupQuestion(ButtonCaption("はい"));
     ClickButton(Control(ids::cmd_START));
   }
+  EndTheRunsNotepad();
   const Text journal = ReadBytes(JournalPath()).value_or("");
   ASSERT_EQ(Lines(journal).size(), 3u);
   EXPECT_TRUE(
