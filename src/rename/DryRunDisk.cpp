@@ -101,9 +101,12 @@ bool DryRunDisk::FileExists(const Text& path) {
   return slot != nullptr && !slot->entry.isDirectory;
 }
 
+// A new letter case of the file's own name is a rename like any other.
 bool DryRunDisk::RenameFile(const Text& from, const Text& to) {
   const Slot* found = Find(from);
-  if (found == nullptr || found->entry.isDirectory || Find(to) != nullptr) return false;
+  if (found == nullptr || found->entry.isDirectory) return false;
+  const Slot* taken = Find(to);
+  if (taken != nullptr && taken != found) return false;
   FolderEntry entry = found->entry;
   entry.name = to.substr(FolderPart(to).size());
   const Place source = PlaceOf(from);

@@ -16,7 +16,7 @@ class DryRunDisk final : public ForwardingDisk {
 
   std::vector<FolderEntry> ListFolder(const Text& folder) override;
   bool FileExists(const Text& path) override;
-  // Refused where the real rename would be: the file is not there, or its new name is taken.
+  // Refused where the real rename would be: the file is not there, or its new name is another's.
   bool RenameFile(const Text& from, const Text& to) override;
 
   // Nothing is written.

@@ -56,7 +56,6 @@ TEST_F(DryRunDiskTest, ARenameIsRefusedWhereTheDiskWouldRefuseIt) {
   } refused[] = {
       {"C:\\f\\b.jpg", "C:\\f\\x.jpg"},    // a name it gave before
       {"C:\\f\\b.jpg", "c:/F//X.JPG"},     // the same, spelt otherwise
-      {"C:\\f\\b.jpg", "C:\\f\\b.JPG"},    // the file's own, in other case
       {"C:\\f\\x.jpg", "C:\\f\\b.jpg"},    // a name on the disk
       {"C:\\f\\b.jpg", "C:\\f\\sub"},      // a folder
       {"C:\\f\\a.jpg", "C:\\f\\z.jpg"},    // a file renamed away
@@ -66,6 +65,10 @@ TEST_F(DryRunDiskTest, ARenameIsRefusedWhereTheDiskWouldRefuseIt) {
     EXPECT_FALSE(dryRun.RenameFile(rename.from, rename.to)) << rename.from << " " << rename.to;
   }
   EXPECT_TRUE(dryRun.RenameFile("C:\\f\\b.jpg", "C:\\f\\a.jpg"));  // free again
+  EXPECT_TRUE(dryRun.RenameFile("C:\\f\\a.jpg", "C:\\f\\A.JPG"));  // its own, in other case
+  std::vector<Text> names;
+  for (const FolderEntry& entry : dryRun.ListFolder("C:\\f")) names.push_back(entry.name);
+  EXPECT_EQ(names, (std::vector<Text>{"sub", "A.JPG", "x.jpg"}));
 }
 
 TEST_F(DryRunDiskTest, AFolderWhoseNameEndsInTheByte5CIsNotCutThere) {

@@ -66,7 +66,8 @@ class PreviewTest : public RunFixture {
 };
 
 // Two folders under `root` whose files clash with each other, with names already there and with
-// the other folder's top level, in an order where a later file takes a name an earlier one gave up.
+// the other folder's top level, in an order where a later file takes a name an earlier one gave up;
+// one file already bears a name a pattern gives, another one in other letter case.
 void MakeClashingTrees(FakeDisk& disk, const Text& root) {
   const LocalTime noon{2010, 5, 23, 12, 0, 0};
   const LocalTime evening{2010, 5, 23, 18, 30, 2};
@@ -74,7 +75,7 @@ void MakeClashingTrees(FakeDisk& disk, const Text& root) {
   for (const char* path :
        {"\\one\\2010-05-23 12.00.00.jpg", "\\one\\2010.05.23-01.jpg", "\\one\\IMG_1.jpg",
         "\\one\\IMG_2.JPG", "\\one\\sub\\IMG_3.jpg", "\\one\\sub\\IMG_4.jpg", "\\two\\DSC_1.jpg",
-        "\\two\\DSC_2.jpg", "\\two\\deep\\DSC_3.jpg"}) {
+        "\\two\\DSC_2.jpg", "\\two\\deep\\DSC_3.jpg", "\\one\\img_20100523_120000.jpg"}) {
     ++n;
     disk.AddFile(root + path, n % 3 == 0 ? evening : noon).content = std::to_string(n);
   }
@@ -83,8 +84,14 @@ void MakeClashingTrees(FakeDisk& disk, const Text& root) {
 }
 
 TEST_F(PreviewTest, TheRunGivesExactlyTheNamesThePreviewShowed) {
-  for (const Text root : {"C:\\a", "C:\\b"}) {
-    const Text pattern = root == "C:\\a" ? "yyyy-mm-dd hh.mn.ss" : "yyyy.mm.dd-cnt2";
+  const struct {
+    Text root;
+    Text pattern;
+    int unchanged;  // files that keep their names
+  } cases[] = {{"C:\\a", "yyyy-mm-dd hh.mn.ss", 1},
+               {"C:\\b", "yyyy.mm.dd-cnt2", 1},
+               {"C:\\c", "IMG_yyyymmdd_hhmnss", 0}};  // img_20100523_120000.jpg changes case
+  for (const auto& [root, pattern, unchanged] : cases) {
     SCOPED_TRACE(pattern);
     MakeClashingTrees(disk, root);
     window.folderFields[0] = root + "\\one";
@@ -98,19 +105,26 @@ TEST_F(PreviewTest, TheRunGivesExactlyTheNamesThePreviewShowed) {
     EXPECT_EQ(Tree(disk, root), before);
     EXPECT_EQ(disk.renameCalls, renamesBefore);
     EXPECT_EQ(window.state.FolderListText, "the list of the run before");
-    ASSERT_EQ(presenter.rows.size(), 11u);
+    ASSERT_EQ(presenter.rows.size(), 12u);
     int counted = 0;
-    for (const HandledFile& row : presenter.rows) counted += row.counterRaised;
+    int kept = 0;
+    for (const HandledFile& row : presenter.rows) {
+      counted += row.counterRaised;
+      kept += row.result == FileResult::kUnchanged;
+    }
     EXPECT_GE(counted, 4);
+    EXPECT_EQ(kept, unchanged);
 
     presenter.startRun = true;
     run.ShowPreview(presenter);
     EXPECT_EQ(window.state.FolderListText, ListOf(presenter.rows));
     std::vector<JournalEntry> renames;
     for (const HandledFile& row : presenter.rows) {
+      if (row.result != FileResult::kRenamed) continue;
       renames.push_back({row.folder + "\\" + row.oldName, row.folder + "\\" + row.newName});
     }
-    EXPECT_EQ(ParseJournal(disk.Find("C:\\tokiwake\\" + Text(kJournalFileName))->content), renames);
+    EXPECT_EQ(renames.size(), presenter.rows.size() - unchanged);
+    EXPECT_EQ(ParseJournal(ProgramFile(kJournalFileName)), renames);
     window.state.FolderListText = "the list of the run before";
   }
 }
@@ -143,9 +157,9 @@ TEST_F(PreviewTest, ProblemsAreRowsWithARemarkInsteadOfMessages) {
           {"C:\\f", "e?.jpg", "e?.jpg", "ファイル名に扱えない文字があるので変更できません！！"},
           {"C:\\f\\b", "c.jpg", "c.jpg", "変更できません！！（同じ名前のフォルダーなど）"},
           {"C:\\f\\c", "d.jpg", "x-1.jpg", "同じ名前があるので番号を進めます"},
-          {"C:\\f\\c", "x.jpg", "x-2.jpg", "同じ名前があるので番号を進めます"},
+          {"C:\\f\\c", "x.jpg", "x.jpg", "すでにこの名前です（変更なし）"},
           {"C:\\f", "s?", "", "フォルダー名に扱えない文字があるので中を調べられません！！"}}));
-  EXPECT_EQ(presenter.summary, "対象ファイル 5 個　変更 2 個　変更なし 0 個　問題 4 件");
+  EXPECT_EQ(presenter.summary, "対象ファイル 5 個　変更 1 個　変更なし 1 個　問題 4 件");
   EXPECT_TRUE(window.messages.empty());
 }
 

@@ -100,9 +100,10 @@ TEST_F(UndoTest, ARunThatCannotWriteItsJournalSaysSoOnceAndRenamesAll) {
   window.folderFields[0] = "C:\\f";
   window.state.RenameFormat = "yyyy";
   run.cmd_STARTClick();
-  EXPECT_EQ(
-      window.messages,
-      std::vector<Text>{"「リネーム履歴.txt」に書き込めないので、\nこの変換は元に戻せません！！"});
+  EXPECT_EQ(window.messages,
+            std::vector<Text>{"履歴ファイル\n" + kJournalPath +
+                              " に、\n書き込めません！！この変換は元に戻せません。\n" +
+                              WriteProtectionAdvice()});
   EXPECT_EQ(disk.Names("C:\\f"), (std::vector<Text>{"2010.jpg", "2011.jpg"}));
   EXPECT_EQ(window.statusText, "終了");
 }
