@@ -115,8 +115,8 @@ TEST(RenameEndToEnd, RenamesTheFolderGivenOnTheCommandLineAndShowsTheListInNotep
                                "リネームフォーマット.dat", "リネーム履歴.txt"}));
 }
 
-// A user named José, or a folder with an emoji: the files beside the program are reached by the
-// folder's exact name all the same.
+// A user named José, or a folder with an emoji: the files beside the program, the journal among
+// them, are reached by the folder's exact name all the same.
 TEST(RenameEndToEnd, AProgramFolderThatCodePage932CannotNameKeepsItsSettingsAndList) {
   TempFolder base("base");
   const std::wstring folder = ToWide(base.Path()) + L"\\Jos\u00E9 \U0001F4F7\\";
@@ -147,6 +147,8 @@ TEST(RenameEndToEnd, AProgramFolderThatCodePage932CannotNameKeepsItsSettingsAndL
   CloseNotepadsShowing("FolderList.csv");
   EXPECT_EQ(ListFolder(photos.Path()), (std::vector<Text>{"2010 01.png", "b.jpg"}));
   EXPECT_EQ(ReadWide(folder + L"FolderList.csv"), photos / "2010 01.png\r\n");
+  EXPECT_EQ(ReadWide(folder + ToWide("リネーム履歴.txt")),
+            photos / "a.png\t" + photos / "2010 01.png\r\n");
 
   PostMessageW(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(tokiwake.WaitForExit(Milliseconds(20'000)), std::optional<DWORD>(0));
