@@ -18,7 +18,10 @@ constexpr int kClientWidth = 720;
 constexpr int kClientHeight = 400;
 constexpr int kMargin = 8;
 constexpr int kButtonHeight = 25;
-// Progress is shown at most this often: a repaint per file would cost more than the file.
+// The walk asks for a pump on every name it tries, and under Wine each look at the message queue
+// costs about as much as trying a name on the dry-run disk: the queue is looked at this often, and
+// progress shown less often still, since a repaint per file would cost more than the file.
+constexpr uint64_t kPumpMilliseconds = 15;
 constexpr uint64_t kProgressMilliseconds = 100;
 
 constexpr ListColumn kColumns[] = {
@@ -82,6 +85,8 @@ void TfrmPreview::OnShown() {
 
 void TfrmPreview::PreviewPump() {
   const uint64_t now = GetTickCount64();
+  if (now - lastPumped_ < kPumpMilliseconds) return;
+  lastPumped_ = now;
   if (now - lastShown_ >= kProgressMilliseconds) {
     lastShown_ = now;
     ShowProgress();

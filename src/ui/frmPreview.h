@@ -34,6 +34,7 @@ class TfrmPreview final : public ResizableDialog, public PreviewPresenter, priva
   VirtualListView list_;
   HWND summary_ = nullptr;
   bool startRun_ = false;
+  uint64_t lastPumped_ = 0;
   uint64_t lastShown_ = 0;
 };
 
