@@ -1,11 +1,16 @@
 #include "rename/Journal.h"
 
+#include <string>
+
 namespace tokiwake {
 
 namespace {
 
 constexpr std::string_view kSeparator = "\t";
 constexpr std::string_view kLineEnd = "\r\n";
+
+// "12 個"
+Text Count(size_t n) { return std::to_string(n) + " 個"; }
 
 }  // namespace
 
@@ -56,6 +61,29 @@ UndoResult UndoRename(FileSystem& disk, const JournalEntry& entry) {
     return oldTaken ? UndoResult::kUndone : UndoResult::kFailed;
   }
   return oldTaken ? UndoResult::kNameTaken : UndoResult::kFailed;
+}
+
+Text UndoQuestion(size_t files) {
+  return "前回の変換で名前を変えた " + Count(files) +
+         "のファイルを、\n元のファイル名に戻しますか？";
+}
+
+Text UndoReport(const UndoCounts& counts) {
+  Text text = Count(counts.undone) + "のファイルを元のファイル名に戻しました。";
+  if (counts.taken > 0) {
+    text += "\n" + Count(counts.taken) +
+            "は、元のファイル名がほかのファイルに使われているので戻せません！！";
+  }
+  if (counts.failed > 0) {
+    text += "\n" + Count(counts.failed) + "は、見つからないか変更できないので戻せません！！";
+  }
+  if (counts.notTried > 0) {
+    text += "\n" + Count(counts.notTried) + "は、中断したので戻していません。";
+  }
+  if (counts.taken + counts.failed + counts.notTried > 0) {
+    text += "\n\n戻していないファイルは「" + Text(kJournalFileName) + "」に残してあります。";
+  }
+  return text;
 }
 
 }  // namespace tokiwake

@@ -1,9 +1,10 @@
-// The journal of the last run that renamed a file: one line per rename, written as each rename is
-// done, so that the run can be taken back even when it was stopped or killed. A line is the old
-// full path, a TAB, the new full path and CR LF, in code page 932: a TAB occurs in no Windows path
-// and in no double-byte character, so the line splits one way only.
+// The journal of the last run that renamed a file, and its undo. One line per rename, written as
+// each rename is done, so that the run can be taken back even when it was stopped or killed. A line
+// is the old full path, a TAB, the new full path and CR LF, in code page 932: a TAB occurs in no
+// Windows path and in no double-byte character, so the line splits one way only.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -56,5 +57,15 @@ enum class UndoResult {
 
 // Renames the file back, never over another file.
 UndoResult UndoRename(FileSystem& disk, const JournalEntry& entry);
+
+struct UndoCounts {
+  size_t undone = 0;
+  size_t taken = 0;
+  size_t failed = 0;
+  size_t notTried = 0;  // left when the undo was stopped
+};
+// The question before an undo of `files` renames, and the one message after it.
+Text UndoQuestion(size_t files);
+Text UndoReport(const UndoCounts& counts);
 
 }  // namespace tokiwake

@@ -1,6 +1,5 @@
 #include "rename/RenameRun.h"
 
-#include <string>
 #include <utility>
 
 #include "rename/DryRunDisk.h"
@@ -10,37 +9,6 @@
 namespace tokiwake {
 
 namespace {
-
-Text Count(size_t n) { return std::to_string(n) + " 個"; }
-
-Text UndoQuestion(size_t files) {
-  return "前回の変換で名前を変えた " + Count(files) +
-         "のファイルを、\n元のファイル名に戻しますか？";
-}
-
-struct UndoCounts {
-  size_t undone = 0;
-  size_t taken = 0;
-  size_t failed = 0;
-  size_t notTried = 0;  // left when the undo was stopped
-};
-
-Text UndoReport(const UndoCounts& counts) {
-  Text text = Count(counts.undone) + "のファイルを元のファイル名に戻しました。";
-  if (counts.taken > 0) {
-    text += "\n" + Count(counts.taken) +
-            "は、元のファイル名がほかのファイルに使われているので戻せません！！";
-  }
-  if (counts.failed > 0) {
-    text += "\n" + Count(counts.failed) + "は、見つからないか変更できないので戻せません！！";
-  }
-  if (counts.notTried > 0)
-    text += "\n" + Count(counts.notTried) + "は、中断したので戻していません。";
-  if (counts.taken + counts.failed + counts.notTried > 0) {
-    text += "\n\n戻していないファイルは「" + Text(kJournalFileName) + "」に残してあります。";
-  }
-  return text;
-}
 
 // Clears the active flag on every way out of a run, and closes the window that waited for it.
 class ActiveRun {
@@ -168,7 +136,10 @@ void RenameRun::UndoLastRun() {
   if (active_) return;
   ActiveRun guard(active_, closePending_, host_);
   const std::optional<Text> journal = disk_.ReadFileBytes(JournalPath());
-  if (!journal) return;
+  if (!journal) {
+    host_.ShowMessage("履歴ファイル\n" + JournalPath() + " を、\n読み込めません！！");
+    return;
+  }
   const std::vector<JournalEntry> entries = ParseJournal(*journal);
   if (entries.empty()) {
     disk_.RemoveFile(JournalPath());

@@ -84,13 +84,17 @@ TEST_F(UndoTest, TheQuestionCountsTheFilesAndTheAbortButtonStopsTheUndo) {
   EXPECT_EQ(Journal(), "C:\\f\\old1.jpg\tC:\\f\\new1.jpg\r\nC:\\f\\old2.jpg\tC:\\f\\new2.jpg\r\n");
 }
 
-TEST_F(UndoTest, AJournalWithNothingToTakeBackIsRemoved) {
+TEST_F(UndoTest, AJournalWithNothingToTakeBackIsRemovedAndOneThatCannotBeReadIsTold) {
   disk.AddFile(kJournalPath).content = "C:\\f\\a.jpg\tC:";  // the first line, cut off
   run.UndoLastRun();
   EXPECT_EQ(window.beeps, 1);
   EXPECT_EQ(window.messages, std::vector<Text>{"元に戻すファイルは、ありません！！"});
   EXPECT_EQ(window.questions, 0);
   EXPECT_FALSE(run.CanUndo());
+
+  disk.AddFolder(kJournalPath);  // nothing a journal could be read from
+  run.UndoLastRun();
+  EXPECT_EQ(window.messages.back(), "履歴ファイル\n" + kJournalPath + " を、\n読み込めません！！");
 }
 
 TEST_F(UndoTest, ARunThatCannotWriteItsJournalSaysSoOnceAndRenamesAll) {
