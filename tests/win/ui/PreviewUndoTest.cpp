@@ -23,6 +23,16 @@ void Photo(const Text& path, WORD hour, std::string_view bytes) {
   SetLocalWriteTime(path, {2010, 5, 0, 23, hour, 20, 30, 0});
 }
 
+RECT RectOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+std::pair<LONG, LONG> Size(const RECT& rect) {
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
 // Every row of a list view, each cell as code page 932 bytes.
 std::vector<std::vector<Text>> ListRows(HWND list) {
   std::vector<std::vector<Text>> rows;
@@ -112,8 +122,20 @@ TEST_F(PreviewUndoTest, ThePreviewListsTheNewNamesTouchingNothingAndItsButtonRun
       return;
     }
     EXPECT_EQ(GetText(dialog), "プレビュー");
-    EXPECT_NE(GetWindowLongW(dialog, GWL_STYLE) & WS_THICKFRAME, 0);
     EXPECT_FALSE(IsWindowEnabled(Conv().Handle()));
+    // Made larger, the list grows with it and the buttons keep to the lower right corner.
+    HWND list = GetDlgItem(dialog, preview_ids::kList);
+    const RECT listBefore = RectOf(list);
+    const RECT startBefore = RectOf(start);
+    RECT outer{};
+    GetWindowRect(dialog, &outer);
+    SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left + 100,
+                 outer.bottom - outer.top + 60, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(Size(RectOf(list)),
+              std::make_pair(Size(listBefore).first + 100, Size(listBefore).second + 60));
+    EXPECT_EQ(Size(RectOf(start)), Size(startBefore));
+    EXPECT_EQ(RectOf(start).left - startBefore.left, 100);
+    EXPECT_EQ(RectOf(start).top - startBefore.top, 60);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, preview_ids::kStop)));
     rows = ListRows(GetDlgItem(dialog, preview_ids::kList));
     summary = GetText(GetDlgItem(dialog, preview_ids::kSummary));
