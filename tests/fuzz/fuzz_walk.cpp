@@ -1,7 +1,8 @@
 // The whole rename run on the in-memory disk, run until it changes nothing: no file is lost,
 // moved to another folder or renamed twice in one run, the list names every file the run handled
 // once and nothing else, the program's own files keep their names, and the runs settle instead
-// of flipping names back and forth.
+// of flipping names back and forth. Before each run its preview touches nothing and shows exactly
+// the names the run then gives.
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -21,6 +22,22 @@ namespace {
 void Require(bool condition) {
   if (!condition) std::abort();
 }
+
+// The list file the preview's rows promise.
+class PreviewedList final : public PreviewPresenter, public PreviewProgress {
+ public:
+  bool Present(Preview& preview) override {
+    preview.Compute(*this);
+    list.clear();
+    for (const HandledFile& row : preview.Rows()) {
+      if (row.result == FileResult::kUnreachableFolder) continue;
+      list += row.folder + "\\" + PreviewCell(row, PreviewColumn::kNewName) + "\r\n";
+    }
+    return false;
+  }
+  void PreviewPump() override {}
+  Text list;
+};
 
 const char* const kFolders[] = {"C:\\p", "C:\\p\\sub", "C:\\p\\sub\\deep", "C:\\q", "C:\\q\\s"};
 const char* const kStems[] = {"a",       "B",    "2010-05-23 10.20.30",   "2010.05.23-01",
@@ -98,7 +115,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(run <= fileCount + 2);  // the runs settle
     for (const auto& [id, node] : files) const_cast<FakeNode*>(node)->renames = 0;
     window.state.FolderListText.clear();
-    RenameRun(window, window.state, disk).cmd_STARTClick();
+    RenameRun rename(window, window.state, disk);
+    PreviewedList previewed;
+    const int renameCalls = disk.renameCalls;
+    rename.ShowPreview(previewed);
+    Require(disk.renameCalls == renameCalls);
+    rename.cmd_STARTClick();
+    Require(window.state.FolderListText == previewed.list);
 
     std::map<Text, const FakeNode*> now, nowParents;
     Collect(*disk.Find("C:"), now, nowParents);
