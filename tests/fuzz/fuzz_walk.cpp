@@ -2,7 +2,7 @@
 // moved to another folder or renamed twice in one run, the list names every file the run handled
 // once and nothing else, the program's own files keep their names, and the runs settle instead
 // of flipping names back and forth. Before each run its preview touches nothing and shows exactly
-// the names the run then gives.
+// the names the run then gives; the first run is taken back once and gives every name back.
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -110,6 +110,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       }
     }
   }
+
+  std::map<Text, Text> names;  // every file's name before any run, by its content
+  for (const auto& [id, node] : files) names[id] = node->name;
+  RenameRun(window, window.state, disk).cmd_STARTClick();
+  RenameRun(window, window.state, disk).UndoLastRun();
+  for (const auto& [id, node] : files) Require(node->name == names.at(id));
+  Require(disk.Find(window.state.ExeFolder + kJournalFileName) == nullptr);
 
   for (int run = 1;; ++run) {
     Require(run <= fileCount + 2);  // the runs settle
