@@ -1,7 +1,5 @@
 #include "rename/DryRunDisk.h"
 
-#include "text/Paths.h"
-
 namespace tokiwake {
 
 namespace {
@@ -107,10 +105,10 @@ bool DryRunDisk::RenameFile(const Text& from, const Text& to) {
   if (found == nullptr || found->entry.isDirectory) return false;
   const Slot* taken = Find(to);
   if (taken != nullptr && taken != found) return false;
-  FolderEntry entry = found->entry;
-  entry.name = to.substr(FolderPart(to).size());
   const Place source = PlaceOf(from);
   const Place target = PlaceOf(to);
+  FolderEntry entry = found->entry;
+  entry.name = to.substr(target.folder.size(), target.nameKey.size());
   folders_[source.folderKey].names.insert_or_assign(source.nameKey, Slot{Kind::kRenamedAway, {}});
   folders_[target.folderKey].names.insert_or_assign(target.nameKey, Slot{Kind::kRenamedTo, entry});
   return true;
