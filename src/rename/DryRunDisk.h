@@ -24,6 +24,7 @@ class DryRunDisk final : public ForwardingDisk {
   bool WriteNewFile(const Text&, const Text&) override { return false; }
   void SetHiddenOnly(const Text&) override {}
   std::unique_ptr<AppendFile> CreateHiddenFile(const Text&) override { return nullptr; }
+  bool ReplaceHiddenFile(const Text&, const Text&) override { return false; }
 
  private:
   enum class Kind { kListed, kRenamedAway, kRenamedTo };

@@ -75,6 +75,9 @@ class FileSystem {
 
   // The journal: created empty and hidden, replacing a file there; null when that fails.
   virtual std::unique_ptr<AppendFile> CreateHiddenFile(const Text& path) = 0;
+  // The journal cut down after an undo: written beside the old one and then put in its place, so
+  // that a kill or a failure part-way leaves the old one whole. True when it went through.
+  virtual bool ReplaceHiddenFile(const Text& path, const Text& bytes) = 0;
   // A whole file's bytes; nothing when it is missing or cannot be read.
   virtual std::optional<Text> ReadFileBytes(const Text& path) = 0;
 
@@ -94,6 +97,7 @@ class DiskFileSystem final : public FileSystem {
   bool WriteNewFile(const Text& path, const Text& bytes) override;
   void SetHiddenOnly(const Text& path) override;
   std::unique_ptr<AppendFile> CreateHiddenFile(const Text& path) override;
+  bool ReplaceHiddenFile(const Text& path, const Text& bytes) override;
   std::optional<Text> ReadFileBytes(const Text& path) override;
 };
 

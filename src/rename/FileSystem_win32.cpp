@@ -121,6 +121,10 @@ std::unique_ptr<AppendFile> DiskFileSystem::CreateHiddenFile(const Text& path) {
   return std::make_unique<DiskAppendFile>(std::move(file));
 }
 
+bool DiskFileSystem::ReplaceHiddenFile(const Text& path, const Text& bytes) {
+  return ReplaceWholeFile(bytes, path, true);
+}
+
 // A journal line is a few hundred bytes: this is millions of renames.
 std::optional<Text> DiskFileSystem::ReadFileBytes(const Text& path) {
   return ReadFileQuietly(path, uint64_t{1} << 30);

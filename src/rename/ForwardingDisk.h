@@ -27,6 +27,9 @@ class ForwardingDisk : public FileSystem {
   std::unique_ptr<AppendFile> CreateHiddenFile(const Text& path) override {
     return disk_.CreateHiddenFile(path);
   }
+  bool ReplaceHiddenFile(const Text& path, const Text& bytes) override {
+    return disk_.ReplaceHiddenFile(path, bytes);
+  }
   std::optional<Text> ReadFileBytes(const Text& path) override { return disk_.ReadFileBytes(path); }
 
  protected:

@@ -13,6 +13,7 @@ std::vector<Text> ProgramOwnFiles(const Text& programFileName) {
           Text(kPatternFileName) + kWriteSuffix,
           kFolderListFileName,
           kJournalFileName,
+          Text(kJournalFileName) + kWriteSuffix,
           kHelpFolderName,
           kUsagePageName,
           kReadMeFileName,

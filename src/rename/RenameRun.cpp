@@ -188,16 +188,14 @@ void RenameRun::UndoLastRun() {
 Text RenameRun::JournalPath() const { return state_.ExeFolder + kJournalFileName; }
 
 // A journal fully taken back goes; otherwise it keeps the lines still to take back, in their
-// order. Should the rewrite fail, the lines already taken back are met again next time and
-// count as done.
+// order. Should the rewrite fail or be cut short, the journal before it stands whole: the lines
+// already taken back are met again next time and count as done.
 void RenameRun::WriteJournalLeft(const std::vector<JournalEntry>& left) {
   if (left.empty()) {
     disk_.RemoveFile(JournalPath());
     return;
   }
-  if (std::unique_ptr<AppendFile> journal = disk_.CreateHiddenFile(JournalPath())) {
-    journal->Append(JournalText(left));
-  }
+  disk_.ReplaceHiddenFile(JournalPath(), JournalText(left));
 }
 
 }  // namespace tokiwake

@@ -38,6 +38,9 @@ std::optional<Text> ReadFileQuietly(const Text& path, uint64_t limit);
 // whole. A read-only file is left as it is. Failures are not reported.
 void WriteWholeFile(std::string_view text, const Text& path);
 inline constexpr char kWriteSuffix[] = ".tmp";
+// The same replacement for any file the program keeps, read-only or not, the new file hidden when
+// asked; true when the file now holds `text`, false when the previous file stands as it was.
+bool ReplaceWholeFile(std::string_view text, const Text& path, bool hidden);
 // Removes what a write to `path` that was cut short left beside it.
 void RemoveInterruptedWrite(const Text& path);
 

@@ -97,23 +97,29 @@ void RemoveInterruptedWrite(const Text& path) {
 
 void WriteWholeFile(std::string_view text, const Text& path) {
   if (path.empty()) return;
-  const std::wstring target = ToWide(path);
   // Windows refuses to replace a read-only file but Wine does not; a user who made the file
   // read-only asked for it to stay, so both keep it.
-  const DWORD attributes = GetFileAttributesW(target.c_str());
+  const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return;
+  ReplaceWholeFile(text, path, false);
+}
+
+bool ReplaceWholeFile(std::string_view text, const Text& path, bool hidden) {
+  const std::wstring target = ToWide(path);
   // A fixed name beside the target: same volume, so the final move is a rename, and a leftover
   // from a crash is simply overwritten next time instead of piling up.
   const std::wstring temporary = ToWide(path + kWriteSuffix);
   OwnedFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return;
+                             hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   const bool written = WriteAll(file.get(), text) && FlushFileBuffers(file.get());
   if (!file.Close() || !written ||
       !MoveFileExW(temporary.c_str(), target.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileW(temporary.c_str());
+    return false;
   }
+  return true;
 }
 
 }  // namespace tokiwake

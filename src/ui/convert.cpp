@@ -214,9 +214,10 @@ void Tconv::FormShow() {
     SetText(ids::txt_Directory0, folder);
   }
 
-  // A close killed while it wrote the settings leaves its new file beside the old one.
+  // A close or an undo killed while it wrote its file leaves the new one beside the old one.
   RemoveInterruptedWrite(state_.ExeFolder + kMaskFileName);
   RemoveInterruptedWrite(state_.ExeFolder + kPatternFileName);
+  RemoveInterruptedWrite(state_.ExeFolder + kJournalFileName);
 
   HWND list = Control(ids::lstASCII);
   for (int i = 0; i < CheckItemCount(list); ++i) SetTicked(list, i, true);

@@ -129,12 +129,22 @@ class FakeDisk : public FileSystem {
     node->hidden = true;
     return std::make_unique<Appender>(*this, path);
   }
+  // All or nothing, as a new file put in the old one's place.
+  bool ReplaceHiddenFile(const Text& path, const Text& bytes) override {
+    FakeNode* node = Find(path);
+    if (node != nullptr && (node->isDirectory || node->refuseRename)) return false;
+    if (appendsLeft == 0) return false;
+    if (node == nullptr) node = &Make(path, false);
+    node->content = bytes;
+    node->hidden = true;
+    return true;
+  }
   std::optional<Text> ReadFileBytes(const Text& path) override {
     const FakeNode* node = Find(path);
     if (node == nullptr || node->isDirectory) return std::nullopt;
     return node->content;
   }
-  // Appends after this many are refused.
+  // Writes to the journal after this many are refused.
   int appendsLeft = -1;
 
  private:

@@ -84,6 +84,26 @@ TEST_F(UndoTest, TheQuestionCountsTheFilesAndTheAbortButtonStopsTheUndo) {
   EXPECT_EQ(Journal(), "C:\\f\\old1.jpg\tC:\\f\\new1.jpg\r\nC:\\f\\old2.jpg\tC:\\f\\new2.jpg\r\n");
 }
 
+TEST_F(UndoTest, AJournalThatCannotBeCutDownStandsWholeAndItsUndoneLinesCountAsDoneNextTime) {
+  const Text journal = "C:\\f\\a.jpg\tC:\\f\\x.jpg\r\nC:\\f\\b.jpg\tC:\\f\\y.jpg\r\n";
+  disk.AddFile("C:\\f\\x.jpg");
+  disk.AddFile("C:\\f\\y.jpg");
+  disk.AddFile("C:\\f\\a.jpg");  // taken again: x.jpg stays, and its line with it
+  disk.AddFile(kJournalPath).content = journal;
+  disk.appendsLeft = 0;  // the journal's rewrite fails
+  run.UndoLastRun();
+  EXPECT_EQ(Journal(), journal);
+  EXPECT_TRUE(disk.FileExists("C:\\f\\b.jpg"));
+
+  disk.appendsLeft = -1;
+  run.UndoLastRun();
+  EXPECT_EQ(window.messages.back(),
+            "1 個のファイルを元のファイル名に戻しました。\n"
+            "1 個は、元のファイル名がほかのファイルに使われているので戻せません！！\n\n"
+            "戻していないファイルは「リネーム履歴.txt」に残してあります。");
+  EXPECT_EQ(Journal(), "C:\\f\\a.jpg\tC:\\f\\x.jpg\r\n");
+}
+
 TEST_F(UndoTest, AJournalWithNothingToTakeBackIsRemovedAndOneThatCannotBeReadIsTold) {
   disk.AddFile(kJournalPath).content = "C:\\f\\a.jpg\tC:";  // the first line, cut off
   run.UndoLastRun();
