@@ -56,6 +56,7 @@ class Preview final : private WalkHost {
   void SetStatusText(const Text& text) override { currentPath_ = text; }
   void SetStatusColour(StatusColour) override {}
   void RepaintStatus() override {}
+  void RepaintStatusIfDue() override {}
   void PumpMessages() override;
   // The file's row tells what the message would have said.
   void ShowMessage(const Text&) override {}

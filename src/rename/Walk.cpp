@@ -112,7 +112,7 @@ class Walker {
       host_.SetStatusColour(StatusColour::kBlack);
     }
     state_.FileCounter = 0;
-    host_.RepaintStatus();
+    host_.RepaintStatusIfDue();
     host_.PumpMessages();
   }
 

@@ -44,14 +44,19 @@ struct TargetListItem {
 // point of use, because the window stays live while the walk pumps messages.
 class WalkHost : public PatternHost {
  public:
-  // txt_Info
+  // txt_Info. The walk sets it for every file; the window may show a text or colour only at the
+  // next repaint, and the red of the name pattern likewise.
   virtual void SetStatusText(const Text& text) = 0;
   virtual void SetStatusColour(StatusColour colour) = 0;
   virtual void RepaintStatus() = 0;  // at once, not queued
+  // Repaints when a display frame has passed since the last repaint, or the run is being stopped.
+  virtual void RepaintStatusIfDue() = 0;
 
   // Handles what is pending and returns; the abort button and edits reach the walk only this way.
+  // The window may leave the queue for a moment when it looked at it less than a frame ago.
   virtual void PumpMessages() = 0;
-  // Modal, OK button, the application title as caption.
+  // Modal, OK button, the application title as caption. The status line is shown first, as it
+  // stands, so that the box and the line name the same file.
   virtual void ShowMessage(const Text& text) = 0;
 
   // 0: txt_Directory0, 1: txt_Directory1.

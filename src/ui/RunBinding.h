@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "rename/FramePace.h"
 #include "rename/Walk.h"
 #include "win32/ChangeWatch.h"
 
@@ -16,8 +17,11 @@ struct RunBinding {
   std::vector<TargetListItem> targetListItems;
   std::array<ChangeWatch, 2> folderFieldWatch;
   std::array<Text, 2> folderFieldTexts;
-  // txt_Info is painted with the text and colour it now holds.
-  bool statusShown = false;
+  // txt_Info as the run last set it, shown at the pace of the display.
+  Text statusText;
+  COLORREF statusColour = RGB(0, 0, 0);
+  bool statusPending = false;  // set since it was last painted
+  FramePace pace;
 };
 
 }  // namespace tokiwake

@@ -62,6 +62,7 @@ class Tconv : public Window, public RunHost {
   void SetStatusText(const Text& text) override;
   void SetStatusColour(StatusColour colour) override;
   void RepaintStatus() override;
+  void RepaintStatusIfDue() override;
   void PumpMessages() override;
   void ShowMessage(const Text& text) override;
   Text FolderFieldText(int32_t index) const override;
@@ -142,6 +143,7 @@ class Tconv : public Window, public RunHost {
   void cmdAboteClick();
   void mnuPreviewClick();
   void mnuUndoClick();
+  void SetStatusColour(COLORREF colour);
 
   // Extension list.
   void cmd_ADDClick();

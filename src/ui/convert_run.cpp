@@ -1,4 +1,6 @@
 // The main window as the rename run and the folder walk see it.
+#include <cstdint>
+
 #include "text/Platform.h"
 #include "ui/AppTitle.h"
 #include "ui/convert.h"
@@ -10,8 +12,22 @@
 namespace tokiwake {
 
 namespace {
+
 constexpr char kConfirmCaption[] = "確認";
+
+int64_t SteadyMicroseconds() {
+  static const int64_t frequency = [] {
+    LARGE_INTEGER value{};
+    QueryPerformanceFrequency(&value);
+    return value.QuadPart;
+  }();
+  LARGE_INTEGER counter{};
+  QueryPerformanceCounter(&counter);
+  return counter.QuadPart / frequency * 1'000'000 +
+         counter.QuadPart % frequency * 1'000'000 / frequency;
 }
+
+}  // namespace
 
 void Tconv::cmd_STARTClick() { run_.cmd_STARTClick(); }
 
@@ -39,35 +55,57 @@ bool Tconv::IncludeOldName() const {
   return SendMessageW(Control(ids::chkMotoFile), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+// The walk sets the line for every file and the pattern turns it red for every name it builds;
+// the window keeps what it is given and shows it at the pace of the display (FramePace). Every
+// point where the line is set is a chance to show it, so a file that takes long is shown while
+// it is in hand.
 void Tconv::SetStatusText(const Text& text) {
-  if (controls_.SetText(ids::txt_Info, text)) runBinding_.statusShown = false;
+  if (text != runBinding_.statusText) {
+    runBinding_.statusText = text;
+    runBinding_.statusPending = true;
+  }
+  RepaintStatusIfDue();
 }
 
-// Every change of colour is followed by RepaintStatus, which shows it.
 void Tconv::SetStatusColour(StatusColour colour) {
-  const COLORREF wanted = colour == StatusColour::kBlue ? kBlue : kBlack;
-  if (InfoColour() == wanted) return;
-  controls_.SetTextColour(ids::txt_Info, wanted);
-  runBinding_.statusShown = false;
+  SetStatusColour(colour == StatusColour::kBlue ? kBlue : kBlack);
+}
+
+void Tconv::OnTokenReplacing() { SetStatusColour(kRed); }
+
+void Tconv::SetStatusColour(COLORREF colour) {
+  if (colour != runBinding_.statusColour) {
+    runBinding_.statusColour = colour;
+    runBinding_.statusPending = true;
+  }
+  RepaintStatusIfDue();
 }
 
 void Tconv::RepaintStatus() {
+  controls_.SetText(ids::txt_Info, runBinding_.statusText);
+  controls_.SetTextColour(ids::txt_Info, runBinding_.statusColour);
   controls_.RepaintNow(ids::txt_Info);
-  runBinding_.statusShown = true;
+  runBinding_.statusPending = false;
+  runBinding_.pace.Painted(SteadyMicroseconds());
 }
 
-// The pattern calls this for every token of every attempt. Once the line is red and painted as it
-// stands, another repaint would draw the same pixels, and under Wine each costs about as much as
-// a rename.
-void Tconv::OnTokenReplacing() {
-  if (runBinding_.statusShown && InfoColour() == kRed) return;
-  controls_.SetTextColour(ids::txt_Info, kRed);
-  RepaintStatus();
+// Once the run is being stopped the line shows the last file handled at once.
+void Tconv::RepaintStatusIfDue() {
+  if (!runBinding_.statusPending) return;
+  if (state_.AbortRequested || runBinding_.pace.PaintDue(SteadyMicroseconds())) RepaintStatus();
 }
 
-void Tconv::PumpMessages() { PumpPendingMessages(Handle()); }
+void Tconv::PumpMessages() {
+  const int64_t now = SteadyMicroseconds();
+  if (!runBinding_.pace.PumpDue(now)) return;
+  PumpPendingMessages(Handle());
+  runBinding_.pace.Pumped(SteadyMicroseconds());
+}
 
-void Tconv::ShowMessage(const Text& text) { tokiwake::ShowMessage(Handle(), text, kAppTitle); }
+void Tconv::ShowMessage(const Text& text) {
+  if (runBinding_.statusPending) RepaintStatus();
+  tokiwake::ShowMessage(Handle(), text, kAppTitle);
+}
 
 // The walk reads the other folder field on every attempt and the extension list for every file;
 // they are read again only after a message that may have changed them.

@@ -52,6 +52,7 @@ class FakeWindow : public RunHost {
   void SetStatusText(const Text& text) override { statusText = text; }
   void SetStatusColour(StatusColour colour) override { colours.push_back(colour); }
   void RepaintStatus() override {}
+  void RepaintStatusIfDue() override {}
   void PumpMessages() override {
     ++pumps;
     if (onPump) onPump();
