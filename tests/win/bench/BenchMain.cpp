@@ -1,16 +1,23 @@
-// Benchmark driver for scripts/bench. Makes trees of camera-like files with distinct modification
-// times, renames one tree with the real tokiwake.exe, driven as a user drives it (start with the
+// Benchmark driver for scripts/bench. Makes trees of small JPEG files with distinct modification
+// times; renames one tree with the real tokiwake.exe, driven as a user drives it (start with the
 // folder, click the start button, answer Yes, wait for the list file), and an equal tree with a
-// minimal loop of FindFirstFileA and MoveFileA. Prints files per second for both, their ratio and
-// the program's peak working set.
+// minimal loop of FindFirstFileA and MoveFileA; then runs the program once more on a third tree
+// and clicks 中断 halfway through. Prints one table: files per second of both, their ratio, the
+// program's peak working set and list file, and the time from the click on 中断 to the end of the
+// run.
 //
-// Usage: bench_rename PATH-OF-tokiwake.exe [FILES FOLDERS]...   (default: 10000 10  5000 1)
+// Usage: bench_rename PATH-OF-tokiwake.exe [--other LABEL FILES FOLDERS SECONDS PEAK-KB]
+//                     [FILES FOLDERS]...      (default: 10000 10  5000 1  50000 10)
+//        bench_rename --make-tree FOLDER FILES FOLDERS
+// --other adds a row for a renamer timed elsewhere on a tree of the same shape, made with
+// --make-tree.
 #include <windows.h>
 // windows.h first: psapi.h needs its definitions.
 #include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,11 +30,24 @@ using namespace tokiwake::drive;
 
 constexpr wchar_t kPattern[] = L"yyyy-mm-dd hh.mn.ss";
 
+// A complete 8 × 8 grey JPEG, so that a renamer that reads the file finds a well-formed one.
+constexpr unsigned char kPhoto[] = {
+    0xff, 0xd8, 0xff, 0xe0, 0x00, 0x10, 0x4a, 0x46, 0x49, 0x46, 0x00, 0x01, 0x01, 0x00, 0x00, 0x01,
+    0x00, 0x01, 0x00, 0x00, 0xff, 0xdb, 0x00, 0x43, 0x00, 0x10, 0x0b, 0x0c, 0x0e, 0x0c, 0x0a, 0x10,
+    0x0e, 0x0d, 0x0e, 0x12, 0x11, 0x10, 0x13, 0x18, 0x28, 0x1a, 0x18, 0x16, 0x16, 0x18, 0x31, 0x23,
+    0x25, 0x1d, 0x28, 0x3a, 0x33, 0x3d, 0x3c, 0x39, 0x33, 0x38, 0x37, 0x40, 0x48, 0x5c, 0x4e, 0x40,
+    0x44, 0x57, 0x45, 0x37, 0x38, 0x50, 0x6d, 0x51, 0x57, 0x5f, 0x62, 0x67, 0x68, 0x67, 0x3e, 0x4d,
+    0x71, 0x79, 0x70, 0x64, 0x78, 0x5c, 0x65, 0x67, 0x63, 0xff, 0xc0, 0x00, 0x0b, 0x08, 0x00, 0x08,
+    0x00, 0x08, 0x01, 0x01, 0x11, 0x00, 0xff, 0xc4, 0x00, 0x14, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0xff, 0xc4, 0x00, 0x14,
+    0x10, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0xff, 0xda, 0x00, 0x08, 0x01, 0x01, 0x00, 0x00, 0x3f, 0x00, 0x1f, 0xff, 0xd9};
+
 // `files` photos spread over `folders` folders under root, each two seconds after the one before,
 // so that every file gets a name of its own.
 void MakeTree(const std::wstring& root, int files, int folders) {
   CreateDirectoryW(root.c_str(), nullptr);
-  const std::string bytes = std::string("\xFF\xD8\xFF\xE1", 4) + std::string(508, 'x');
+  const std::string bytes(reinterpret_cast<const char*>(kPhoto), sizeof kPhoto);
   SYSTEMTIME start{2015, 1, 0, 1, 9, 0, 0, 0};
   FILETIME local, utc;
   SystemTimeToFileTime(&start, &local);
@@ -86,15 +106,49 @@ int MinimalRename(const std::string& folder) {
   return renamed;
 }
 
+std::optional<ULONGLONG> FileSize(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  return (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+size_t CountLines(const std::wstring& path) {
+  size_t lines = 0;
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  char buffer[1 << 16];
+  DWORD got = 0;
+  while (file != INVALID_HANDLE_VALUE && ReadFile(file, buffer, sizeof buffer, &got, nullptr) &&
+         got > 0) {
+    for (DWORD i = 0; i < got; ++i) lines += buffer[i] == '\n';
+  }
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  return lines;
+}
+
 struct ProgramResult {
-  double seconds;
-  size_t listed;
-  SIZE_T peakWorkingSet;
+  double seconds = 0;  // from the answer Yes to the list file
+  size_t listed = 0;   // lines in the list file
+  ULONGLONG listBytes = 0;
+  SIZE_T peakWorkingSet = 0;
+  double abortLatency = 0;  // from the click on 中断 to the list file, when one was clicked
 };
 
-// From the answer Yes to the list file written, which the run does after its last file.
+// The run writes its list file after its last file; the file appears when it is created and is
+// written in one piece. Waits for it, polling every millisecond.
+double WaitForList(const std::wstring& list, HANDLE process) {
+  while (!FileSize(list)) {
+    if (WaitForSingleObject(process, 0) == WAIT_OBJECT_0) Fail("tokiwake.exe ended");
+    Sleep(1);
+  }
+  return Now();
+}
+
+// Runs tokiwake.exe from a program folder of its own on `folder`; with `abortAfter`, clicks 中断
+// that many seconds after the answer Yes.
 ProgramResult RunProgram(const std::wstring& exe, const std::wstring& folder,
-                         const std::wstring& programFolder) {
+                         const std::wstring& programFolder,
+                         std::optional<double> abortAfter = std::nullopt) {
   CreateDirectoryW(programFolder.c_str(), nullptr);
   const std::wstring program = programFolder + L"\\tokiwake.exe";
   if (!CopyFileW(exe.c_str(), program.c_str(), FALSE)) Fail("cannot copy tokiwake.exe");
@@ -117,18 +171,22 @@ ProgramResult RunProgram(const std::wstring& exe, const std::wstring& folder,
   HWND question = WaitForWindow(process.dwProcessId, L"#32770", 30);
   if (question == nullptr) Fail("no confirmation box");
 
+  ProgramResult result;
   const std::wstring list = programFolder + L"\\FolderList.csv";
   const double start = Now();
   PostMessageW(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
-  while (!Exists(list)) {
-    if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) Fail("tokiwake.exe ended");
-    Sleep(10);
+  if (abortAfter) {
+    Sleep(static_cast<DWORD>(*abortAfter * 1000));
+    const double click = Now();
+    PostMessageW(GetDlgItem(main, tokiwake::ids::cmdAbote), BM_CLICK, 0, 0);
+    result.abortLatency = WaitForList(list, process.hProcess) - click;
   }
-  const double seconds = Now() - start;
+  result.seconds = WaitForList(list, process.hProcess) - start;
 
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
+  result.peakWorkingSet = memory.PeakWorkingSetSize;
 
   // The run opens Notepad on the list; close it and then the program.
   if (HWND notepad = WaitForWindow(0, L"Notepad", 30)) PostMessageW(notepad, WM_CLOSE, 0, 0);
@@ -139,17 +197,10 @@ ProgramResult RunProgram(const std::wstring& exe, const std::wstring& folder,
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
 
-  size_t lines = 0;
-  HANDLE file =
-      CreateFileW(list.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  char buffer[1 << 16];
-  DWORD got = 0;
-  while (file != INVALID_HANDLE_VALUE && ReadFile(file, buffer, sizeof buffer, &got, nullptr) &&
-         got > 0) {
-    for (DWORD i = 0; i < got; ++i) lines += buffer[i] == '\n';
-  }
-  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-  return {seconds, lines, memory.PeakWorkingSetSize};
+  result.listed = CountLines(list);
+  result.listBytes = FileSize(list).value_or(0);
+  RemoveTree(programFolder);
+  return result;
 }
 
 std::string Narrow(const std::wstring& wide) {
@@ -160,54 +211,139 @@ std::string Narrow(const std::wstring& wide) {
   return text;
 }
 
-void Measure(const std::wstring& exe, const std::wstring& root, int files, int folders) {
+std::string Thousands(double value) {
+  std::string digits = std::to_string(static_cast<long long>(value + 0.5));
+  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(i, ",");
+  return digits;
+}
+
+std::string TreeName(int files, int folders) {
+  return Thousands(files) + " in " + std::to_string(folders) +
+         (folders > 1 ? " folders" : " folder");
+}
+
+std::string Megabytes(double bytes) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f MB", bytes / (1024.0 * 1024.0));
+  return text;
+}
+
+struct Tree {
+  int files;
+  int folders;
+};
+
+struct Row {
+  std::string tree;
+  double loopRate;
+  double programRate;
+  std::string peak;
+  std::string list;
+  std::string abort;
+};
+
+// Renames three equal trees: with the minimal loop, with the program, and with the program again,
+// clicking 中断 halfway through.
+Row Measure(const std::wstring& exe, const std::wstring& root, Tree tree) {
   const std::wstring loopTree = root + L"\\loop";
   const std::wstring programTree = root + L"\\photos";
-  std::printf("N=%d in %d folder%s: making the files...\n", files, folders, folders > 1 ? "s" : "");
-  std::fflush(stdout);
-  MakeTree(loopTree, files, folders);
-  MakeTree(programTree, files, folders);
+  const std::wstring abortTree = root + L"\\aborted";
+  std::fprintf(stderr, "%s: making the files...\n", TreeName(tree.files, tree.folders).c_str());
+  MakeTree(loopTree, tree.files, tree.folders);
+  MakeTree(programTree, tree.files, tree.folders);
+  MakeTree(abortTree, tree.files, tree.folders);
 
-  double start = Now();
+  std::fprintf(stderr, "  renaming...\n");
+  const double start = Now();
   const int looped = MinimalRename(Narrow(loopTree));
   const double loopSeconds = Now() - start;
-
   const ProgramResult program = RunProgram(exe, programTree, root + L"\\program");
-
-  const double loopRate = looped / loopSeconds;
-  const double programRate = static_cast<double>(program.listed) / program.seconds;
-  std::printf("  minimal loop: %6d files in %7.2f s = %7.0f files/s\n", looped, loopSeconds,
-              loopRate);
-  std::printf("  tokiwake.exe: %6zu files in %7.2f s = %7.0f files/s\n", program.listed,
-              program.seconds, programRate);
-  std::printf("  ratio %.0f%% of the minimal loop (goal: at least 70%%)\n",
-              100.0 * programRate / loopRate);
-  std::printf("  peak working set of tokiwake.exe: %.1f MB\n",
-              static_cast<double>(program.peakWorkingSet) / (1024.0 * 1024.0));
-  if (looped != files || static_cast<int>(program.listed) != files) {
-    std::printf("  WARNING: expected %d files renamed by each\n", files);
+  const ProgramResult aborted =
+      RunProgram(exe, abortTree, root + L"\\program", program.seconds / 2);
+  if (looped != tree.files || static_cast<int>(program.listed) != tree.files) {
+    std::fprintf(stderr, "  WARNING: %d files renamed by the loop and %zu listed by the program\n",
+                 looped, program.listed);
   }
-  std::fflush(stdout);
   RemoveTree(loopTree);
   RemoveTree(programTree);
-  RemoveTree(root + L"\\program");
+  RemoveTree(abortTree);
+
+  Row row{TreeName(tree.files, tree.folders),
+          looped / loopSeconds,
+          static_cast<double>(program.listed) / program.seconds,
+          Megabytes(static_cast<double>(program.peakWorkingSet)),
+          Megabytes(static_cast<double>(program.listBytes)),
+          ""};
+  if (aborted.listed > 0 && aborted.listed < static_cast<size_t>(tree.files)) {
+    row.abort = std::to_string(static_cast<int>(aborted.abortLatency * 1000 + 0.5)) +
+                " ms (after " + Thousands(static_cast<double>(aborted.listed)) + " files)";
+  } else {
+    row.abort = "(the run was not stopped halfway)";
+  }
+  return row;
 }
+
+void PrintRow(const std::string& tree, const std::string& renamer, double loopRate, double rate,
+              const std::string& peak, const std::string& list, const std::string& abort) {
+  std::printf("| %s | %s | %s files/s | %s files/s | %.0f%% | %s | %s | %s |\n", tree.c_str(),
+              renamer.c_str(), Thousands(rate).c_str(), Thousands(loopRate).c_str(),
+              100.0 * rate / loopRate, peak.c_str(), list.c_str(), abort.c_str());
+}
+
+struct Other {
+  std::string label;
+  Tree tree;
+  double seconds;
+  double peakKilobytes;
+};
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc == 5 && std::wstring(argv[1]) == L"--make-tree") {
+    MakeTree(argv[2], _wtoi(argv[3]), _wtoi(argv[4]));
+    return 0;
+  }
   if (argc < 2) {
     std::fprintf(stderr, "usage: bench_rename PATH-OF-tokiwake.exe [FILES FOLDERS]...\n");
     return 2;
   }
   std::wstring exe = argv[1];
-  std::vector<std::pair<int, int>> runs;
-  for (int i = 2; i + 1 < argc; i += 2) runs.push_back({_wtoi(argv[i]), _wtoi(argv[i + 1])});
-  if (runs.empty()) runs = {{10'000, 10}, {5'000, 1}};
+  std::optional<Other> other;
+  std::vector<Tree> trees;
+  for (int i = 2; i < argc; i += 2) {
+    if (std::wstring(argv[i]) == L"--other" && i + 5 < argc) {
+      other = Other{Narrow(argv[i + 1]),
+                    {_wtoi(argv[i + 2]), _wtoi(argv[i + 3])},
+                    _wtof(argv[i + 4]),
+                    _wtof(argv[i + 5])};
+      i += 4;
+    } else if (i + 1 < argc) {
+      trees.push_back({_wtoi(argv[i]), _wtoi(argv[i + 1])});
+    }
+  }
+  if (trees.empty()) trees = {{10'000, 10}, {5'000, 1}, {50'000, 10}};
 
   const std::wstring root = TempRoot(L"bench");
   CreateDirectoryW(root.c_str(), nullptr);
-  for (const auto& [files, folders] : runs) Measure(exe, root, files, folders);
+  std::vector<Row> rows;
+  for (const Tree& tree : trees) rows.push_back(Measure(exe, root, tree));
   RemoveTree(root);
+
+  std::printf(
+      "| tree | renamer | renamer's rate | minimal loop's rate | ratio | peak working set | "
+      "list file | abort latency |\n|---|---|---:|---:|---:|---:|---:|---|\n");
+  for (const Row& row : rows) {
+    PrintRow(row.tree, "tokiwake.exe", row.loopRate, row.programRate, row.peak, row.list,
+             row.abort);
+  }
+  if (other) {
+    for (size_t i = 0; i < trees.size(); ++i) {
+      if (trees[i].files != other->tree.files || trees[i].folders != other->tree.folders) continue;
+      PrintRow(rows[i].tree, other->label, rows[i].loopRate, other->tree.files / other->seconds,
+               Megabytes(other->peakKilobytes * 1024), "", "");
+      break;
+    }
+  }
   return 0;
 }
