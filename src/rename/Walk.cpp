@@ -1,5 +1,7 @@
 #include "rename/Walk.h"
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <unordered_set>
 
@@ -28,18 +30,36 @@ Text RenameFailureMessage(const Text& oldPath, const Text& newPath) {
 
 // The names a folder held when it was listed and those its files have been renamed to since,
 // compared as the disk compares them, blind to the case of single-byte letters. Only a hint of
-// which names are worth looking for before a rename: the disk has the last word.
+// which names are worth looking for before a rename: the disk has the last word. So a name is
+// kept as a 64-bit digest, far smaller than the name in a set of its own: two names with one
+// digest cost no more than an existence test.
 class FolderNames {
  public:
   explicit FolderNames(const std::vector<FolderEntry>& entries) {
+    digests_.reserve(entries.size());
     for (const FolderEntry& entry : entries) Add(entry.name);
   }
-  bool MayHold(const Text& name) const { return names_.contains(AsciiLower(name)); }
-  void Add(const Text& name) { names_.insert(AsciiLower(name)); }
+  bool MayHold(const Text& name) const { return digests_.contains(Digest(name)); }
+  void Add(const Text& name) { digests_.insert(Digest(name)); }
 
  private:
-  std::unordered_set<Text> names_;
+  static size_t Digest(const Text& name) { return std::hash<Text>{}(AsciiLower(name)); }
+  std::unordered_set<size_t> digests_;
 };
+
+// Past this size the list is given room for many more lines at once (kLargeListRoom): growing a
+// text copies it, and the old and the new copy are held together for a moment, while room that has
+// not been written to takes no memory.
+constexpr size_t kLargeList = 1 << 20;
+constexpr size_t kLargeListRoom = 64 << 20;
+
+void AppendListLine(Text& list, const Text& folder, const Text& name) {
+  const size_t needed = list.size() + folder.size() + name.size() + 3;
+  if (needed > list.capacity() && list.capacity() >= kLargeList) {
+    list.reserve(std::max(kLargeListRoom, 2 * needed));
+  }
+  list.append(folder).append("\\").append(name).append("\r\n");
+}
 
 struct Subfolder {
   Text name;
@@ -104,7 +124,7 @@ class Walker {
           entry.exactName ? RenameTarget(folder, entry, names) : RefuseInexactName(folder, entry);
       const Text& finalName =
           handled.result == FileResult::kRenamed ? handled.newName : handled.oldName;
-      state_.FolderListText += folder + "\\" + finalName + "\r\n";
+      AppendListLine(state_.FolderListText, folder, finalName);
       host_.SetStatusColour(StatusColour::kBlue);
       host_.FileHandled(handled);
       host_.PumpMessages();
