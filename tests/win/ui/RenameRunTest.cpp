@@ -509,6 +509,37 @@ TEST_F(RenameRunTest, EveryFileIsRenamedOnceWhateverOrderTheFolderListsThem) {
   ExpectListShownAndFinished();
 }
 
+// Counts what the walk writes to the status line.
+LRESULT CALLBACK CountTexts(HWND status, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                            DWORD_PTR count) {
+  if (message == WM_SETTEXT) ++*reinterpret_cast<int*>(count);
+  return DefSubclassProc(status, message, wParam, lParam);
+}
+
+TEST_F(RenameRunTest, TheStatusLineIsWrittenAtMostOnceADisplayFrame) {
+  TempFolder photos;
+  constexpr int kFiles = 200;
+  for (int i = 1; i <= kFiles; ++i) {
+    Photo(photos / ("DSC" + std::to_string(1000 + i) + ".jpg"), {2010, 5, 23, 10, 0, 0});
+  }
+  Start();
+  SetFolders(photos.Path());
+  UsePattern("yyyy.mm.dd-cnt3");
+  int texts = 0;
+  HWND status = Control(ids::txt_Info);
+  SetWindowSubclass(status, CountTexts, 1, reinterpret_cast<DWORD_PTR>(&texts));
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_TRUE(Run().empty());
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  RemoveWindowSubclass(status, CountTexts, 1);
+
+  // The first file, one a frame (16 ms) after that, and "終了".
+  EXPECT_LE(texts, 2 + elapsed / std::chrono::milliseconds(16))
+      << "in " << elapsed / Milliseconds(1) << " ms";
+  EXPECT_EQ(Lines(ListFile().value_or("")).size(), static_cast<size_t>(kFiles));
+  ExpectListShownAndFinished();
+}
+
 TEST_F(RenameRunTest, NoTargetFileBeepsAndKeepsTheOlderList) {
   TempFolder photos;
   Photo(photos / "readme.txt", {2010, 5, 23, 10, 0, 0});
@@ -669,7 +700,12 @@ TEST_F(RenameRunHeldTest, AbortInFolderOneFinishesTheFileInHandAndStillWritesThe
   std::vector<SeenBox> boxes;
   {
     LockedFile lock(one_ / "locked.jpg");
-    boxes = Run({Ok([&] { PostMessageW(Control(ids::cmdAbote), BM_CLICK, 0, 0); })});
+    boxes = Run({Ok([&] {
+      // The line names the file of the box, in the red of its new name.
+      EXPECT_EQ(GetText(Control(ids::txt_Info)), one_ / "locked.jpg");
+      EXPECT_EQ(Conv().InfoColour(), RGB(255, 0, 0));
+      PostMessageW(Control(ids::cmdAbote), BM_CLICK, 0, 0);
+    })});
   }
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, RefusedMessage(one_ / "locked.jpg", one_ / "2010-06-01.jpg"));
