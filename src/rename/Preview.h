@@ -62,7 +62,7 @@ class Preview final : private WalkHost {
   void ShowMessage(const Text&) override {}
   Text FolderFieldText(int32_t index) const override { return folderFields_[index != 0]; }
   bool AllFilesChecked() const override { return allFiles_; }
-  std::vector<TargetListItem> TargetListItems() const override { return items_; }
+  const std::vector<TargetListItem>& TargetListItems() const override { return items_; }
   void FileHandled(const HandledFile& file) override { rows_.push_back(file); }
 
   RunState state_;

@@ -61,8 +61,9 @@ class WalkHost : public PatternHost {
 
   // 0: txt_Directory0, 1: txt_Directory1.
   virtual Text FolderFieldText(int32_t index) const = 0;
-  virtual bool AllFilesChecked() const = 0;                         // chkAll
-  virtual std::vector<TargetListItem> TargetListItems() const = 0;  // lstASCII, in order
+  virtual bool AllFilesChecked() const = 0;  // chkAll
+  // lstASCII, in order; valid until the next call or the next pump.
+  virtual const std::vector<TargetListItem>& TargetListItems() const = 0;
 
   // After each target file, and after a subfolder that cannot be entered, before the next pump.
   virtual void FileHandled(const HandledFile&) {}

@@ -67,7 +67,7 @@ class Tconv : public Window, public RunHost {
   void ShowMessage(const Text& text) override;
   Text FolderFieldText(int32_t index) const override;
   bool AllFilesChecked() const override;
-  std::vector<TargetListItem> TargetListItems() const override;
+  const std::vector<TargetListItem>& TargetListItems() const override;
   void SoundBeep() override;
   bool ConfirmYesNo(const Text& question) override;
   void LaunchProgram(const Text& programPath, const Text& commandLine) override;

@@ -52,7 +52,7 @@ void Tconv::OnMenuOpening(HMENU menu) {
 }
 
 bool Tconv::IncludeOldName() const {
-  return SendMessageW(Control(ids::chkMotoFile), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return runBinding_.includeOldName.Read(Control(ids::chkMotoFile));
 }
 
 // The walk sets the line for every file and the pattern turns it red for every name it builds;
@@ -107,8 +107,9 @@ void Tconv::ShowMessage(const Text& text) {
   tokiwake::ShowMessage(Handle(), text, kAppTitle);
 }
 
-// The walk reads the other folder field on every attempt and the extension list for every file;
-// they are read again only after a message that may have changed them.
+// The walk reads the other folder field on every attempt, the extension list and chkAll for every
+// file and chkMotoFile for every name; they are read again only after a message that may have
+// changed them.
 Text Tconv::FolderFieldText(int32_t index) const {
   const int id = index == 0 ? ids::txt_Directory0 : ids::txt_Directory1;
   if (runBinding_.folderFieldWatch[index].ChangedSinceLastAsked(Control(id))) {
@@ -117,11 +118,9 @@ Text Tconv::FolderFieldText(int32_t index) const {
   return runBinding_.folderFieldTexts[index];
 }
 
-bool Tconv::AllFilesChecked() const {
-  return SendMessageW(Control(ids::chkAll), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool Tconv::AllFilesChecked() const { return runBinding_.allFiles.Read(Control(ids::chkAll)); }
 
-std::vector<TargetListItem> Tconv::TargetListItems() const {
+const std::vector<TargetListItem>& Tconv::TargetListItems() const {
   HWND list = Control(ids::lstASCII);
   if (runBinding_.targetListWatch.ChangedSinceLastAsked(list)) {
     runBinding_.targetListItems.clear();

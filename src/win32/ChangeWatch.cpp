@@ -10,8 +10,8 @@ namespace {
 constexpr UINT_PTR kSubclassId = 0x57A7;  // any id of ours: one watch per control
 constexpr UINT kSystemTimer = 0x0118;     // the caret's blink
 
-// Messages that leave a list box's items and an edit's text as they are. Anything else, known or
-// not, may change them.
+// Messages that leave a list box's items, an edit's text and a check box's state as they are.
+// Anything else, known or not, may change them.
 bool OnlyReads(UINT message) {
   switch (message) {
     case WM_GETTEXT:
@@ -41,6 +41,8 @@ bool OnlyReads(UINT message) {
     case LB_ITEMFROMPOINT:
     case EM_GETSEL:
     case EM_GETMODIFY:
+    case BM_GETCHECK:
+    case BM_GETSTATE:
       return true;
     default:
       return false;

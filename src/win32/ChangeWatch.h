@@ -1,5 +1,6 @@
 // Tells whether a control may have changed since it was last read, so that a reader can keep
-// what it read before. The walk reads the extension list and a folder field for every file, and
+// what it read before. The walk reads the extension list, the check boxes and a folder field for
+// every file, and
 // each message to those controls passes the subclasses of the window layer; under Wine that made
 // the reads cost more than the rename. Everything that changes a control reaches it as a message,
 // so a subclass of its own that sees every message can tell when a fresh read is needed.

@@ -60,7 +60,7 @@ class FakeWindow : public RunHost {
   void ShowMessage(const Text& text) override { messages.push_back(text); }
   Text FolderFieldText(int32_t index) const override { return folderFields[index]; }
   bool AllFilesChecked() const override { return allFiles; }
-  std::vector<TargetListItem> TargetListItems() const override { return items; }
+  const std::vector<TargetListItem>& TargetListItems() const override { return items; }
 
   void SoundBeep() override { ++beeps; }
   void cmd_Directory0Click() override {

@@ -620,6 +620,29 @@ TEST_F(RenameRunTest, ChangesMadeWhileTheWalkWaitsTakeEffectForTheNextFile) {
   ExpectListShownAndFinished();
 }
 
+TEST_F(RenameRunTest, BoxesTickedWhileTheWalkWaitsTakeEffectForTheNextFile) {
+  TempFolder photos;
+  MakeFolder(photos / "sub");
+  Photo(photos / "locked.jpg", {2010, 6, 1, 0, 0, 0});
+  Photo(photos / "sub\\b.txt", {2010, 7, 1, 0, 0, 0});
+  Start();
+  SetFolders(photos.Path());
+  UsePattern("yyyy-mm-dd");
+  {
+    LockedFile lock(photos / "locked.jpg");
+    EXPECT_EQ(Run({Ok([&] {
+                DWORD_PTR result = 0;
+                for (int box : {ids::chkAll, ids::chkMotoFile}) {
+                  SendMessageTimeoutW(Control(box), BM_SETCHECK, BST_CHECKED, 0, SMTO_NORMAL, 3000,
+                                      &result);
+                }
+              })}).size(),
+              1u);
+  }
+  EXPECT_EQ(ListFile(), photos / "locked.jpg\r\n" + photos / "sub\\2010-07-01《b》.txt\r\n");
+  ExpectListShownAndFinished();
+}
+
 // Posts a drop onto folder 1 from inside the walk, when it first shows a file on the status line.
 struct DropWhenTheWalkShowsAFile {
   HWND window;
