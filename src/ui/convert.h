@@ -143,7 +143,7 @@ class Tconv : public Window, public RunHost {
   void cmdAboteClick();
   void mnuPreviewClick();
   void mnuUndoClick();
-  void SetStatusColour(COLORREF colour);
+  void KeepStatusColour(COLORREF colour);
 
   // Extension list.
   void cmd_ADDClick();

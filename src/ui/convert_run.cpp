@@ -68,12 +68,12 @@ void Tconv::SetStatusText(const Text& text) {
 }
 
 void Tconv::SetStatusColour(StatusColour colour) {
-  SetStatusColour(colour == StatusColour::kBlue ? kBlue : kBlack);
+  KeepStatusColour(colour == StatusColour::kBlue ? kBlue : kBlack);
 }
 
-void Tconv::OnTokenReplacing() { SetStatusColour(kRed); }
+void Tconv::OnTokenReplacing() { KeepStatusColour(kRed); }
 
-void Tconv::SetStatusColour(COLORREF colour) {
+void Tconv::KeepStatusColour(COLORREF colour) {
   if (colour != runBinding_.statusColour) {
     runBinding_.statusColour = colour;
     runBinding_.statusPending = true;
