@@ -1,16 +1,17 @@
-// Benchmark driver for scripts/bench. Makes trees of small JPEG files with distinct modification
-// times; renames one tree with the real tokiwake.exe, driven as a user drives it (start with the
-// folder, click the start button, answer Yes, wait for the list file), and an equal tree with a
-// minimal loop of FindFirstFileA and MoveFileA; then runs the program once more on a third tree
-// and clicks 中断 halfway through. Prints one table: files per second of both, their ratio, the
-// program's peak working set and list file, and the time from the click on 中断 to the end of the
-// run.
+// Benchmark driver for scripts/bench, which makes the trees with --make-tree and has the system
+// write them out before it times anything. On three equal trees of small JPEG files with distinct
+// modification times: renames the first with a minimal loop of FindFirstFileA and MoveFileA; the
+// second with the real tokiwake.exe, driven as a user drives it (start with the folder, click the
+// start button, answer Yes, wait for the list file); and the third with tokiwake.exe again,
+// clicking 中断 halfway through. Prints a row of one table: files per second of both, their ratio,
+// the program's peak working set and list file, and the time from the click on 中断 to the end of
+// the run.
 //
-// Usage: bench_rename PATH-OF-tokiwake.exe [--other LABEL FILES FOLDERS SECONDS PEAK-KB]
-//                     [FILES FOLDERS]...      (default: 10000 10  5000 1  50000 10)
-//        bench_rename --make-tree FOLDER FILES FOLDERS
-// --other adds a row for a renamer timed elsewhere on a tree of the same shape, made with
-// --make-tree.
+// Usage: bench_rename --make-tree FOLDER FILES FOLDERS
+//        bench_rename --head                            the table's head
+//        bench_rename PATH-OF-tokiwake.exe ROOT FILES FOLDERS [--other LABEL SECONDS PEAK-KB]
+// ROOT holds the trees loop, photos and aborted, each of FILES files in FOLDERS folders; they are
+// removed afterwards. --other adds a row for a renamer timed elsewhere on a fourth such tree.
 #include <windows.h>
 // windows.h first: psapi.h needs its definitions.
 #include <psapi.h>
@@ -242,18 +243,12 @@ struct Row {
   std::string abort;
 };
 
-// Renames three equal trees: with the minimal loop, with the program, and with the program again,
-// clicking 中断 halfway through.
+// Renames the three trees under root: with the minimal loop, with the program, and with the
+// program again, clicking 中断 halfway through.
 Row Measure(const std::wstring& exe, const std::wstring& root, Tree tree) {
   const std::wstring loopTree = root + L"\\loop";
   const std::wstring programTree = root + L"\\photos";
   const std::wstring abortTree = root + L"\\aborted";
-  std::fprintf(stderr, "%s: making the files...\n", TreeName(tree.files, tree.folders).c_str());
-  MakeTree(loopTree, tree.files, tree.folders);
-  MakeTree(programTree, tree.files, tree.folders);
-  MakeTree(abortTree, tree.files, tree.folders);
-
-  std::fprintf(stderr, "  renaming...\n");
   const double start = Now();
   const int looped = MinimalRename(Narrow(loopTree));
   const double loopSeconds = Now() - start;
@@ -290,60 +285,32 @@ void PrintRow(const std::string& tree, const std::string& renamer, double loopRa
               100.0 * rate / loopRate, peak.c_str(), list.c_str(), abort.c_str());
 }
 
-struct Other {
-  std::string label;
-  Tree tree;
-  double seconds;
-  double peakKilobytes;
-};
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc == 5 && std::wstring(argv[1]) == L"--make-tree") {
+  const std::wstring mode = argc > 1 ? argv[1] : L"";
+  if (argc == 5 && mode == L"--make-tree") {
     MakeTree(argv[2], _wtoi(argv[3]), _wtoi(argv[4]));
     return 0;
   }
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: bench_rename PATH-OF-tokiwake.exe [FILES FOLDERS]...\n");
+  if (argc == 2 && mode == L"--head") {
+    std::printf(
+        "| tree | renamer | renamer's rate | minimal loop's rate | ratio | peak working set | "
+        "list file | abort latency |\n|---|---|---:|---:|---:|---:|---:|---|\n");
+    return 0;
+  }
+  if (argc != 5 && !(argc == 9 && std::wstring(argv[5]) == L"--other")) {
+    std::fprintf(stderr,
+                 "usage: bench_rename PATH-OF-tokiwake.exe ROOT FILES FOLDERS"
+                 " [--other LABEL SECONDS PEAK-KB]\n");
     return 2;
   }
-  std::wstring exe = argv[1];
-  std::optional<Other> other;
-  std::vector<Tree> trees;
-  for (int i = 2; i < argc; i += 2) {
-    if (std::wstring(argv[i]) == L"--other" && i + 5 < argc) {
-      other = Other{Narrow(argv[i + 1]),
-                    {_wtoi(argv[i + 2]), _wtoi(argv[i + 3])},
-                    _wtof(argv[i + 4]),
-                    _wtof(argv[i + 5])};
-      i += 4;
-    } else if (i + 1 < argc) {
-      trees.push_back({_wtoi(argv[i]), _wtoi(argv[i + 1])});
-    }
-  }
-  if (trees.empty()) trees = {{10'000, 10}, {5'000, 1}, {50'000, 10}};
-
-  const std::wstring root = TempRoot(L"bench");
-  CreateDirectoryW(root.c_str(), nullptr);
-  std::vector<Row> rows;
-  for (const Tree& tree : trees) rows.push_back(Measure(exe, root, tree));
-  RemoveTree(root);
-
-  std::printf(
-      "| tree | renamer | renamer's rate | minimal loop's rate | ratio | peak working set | "
-      "list file | abort latency |\n|---|---|---:|---:|---:|---:|---:|---|\n");
-  for (const Row& row : rows) {
-    PrintRow(row.tree, "tokiwake.exe", row.loopRate, row.programRate, row.peak, row.list,
-             row.abort);
-  }
-  if (other) {
-    for (size_t i = 0; i < trees.size(); ++i) {
-      if (trees[i].files != other->tree.files || trees[i].folders != other->tree.folders) continue;
-      PrintRow(rows[i].tree, other->label, rows[i].loopRate, other->tree.files / other->seconds,
-               Megabytes(other->peakKilobytes * 1024), "", "");
-      break;
-    }
+  const Tree tree{_wtoi(argv[3]), _wtoi(argv[4])};
+  const Row row = Measure(argv[1], argv[2], tree);
+  PrintRow(row.tree, "tokiwake.exe", row.loopRate, row.programRate, row.peak, row.list, row.abort);
+  if (argc == 9) {
+    PrintRow(row.tree, Narrow(argv[6]), row.loopRate, tree.files / _wtof(argv[7]),
+             Megabytes(_wtof(argv[8]) * 1024), "", "");
   }
   return 0;
 }
