@@ -57,13 +57,11 @@ bool Tconv::IncludeOldName() const {
 
 // The walk sets the line for every file and the pattern turns it red for every name it builds;
 // the window keeps what it is given and shows it at the pace of the display (FramePace). Every
-// point where the line is set is a chance to show it, so a file that takes long is shown while
-// it is in hand.
+// change is a chance to show it, so a file that takes long is shown while it is in hand.
 void Tconv::SetStatusText(const Text& text) {
-  if (text != runBinding_.statusText) {
-    runBinding_.statusText = text;
-    runBinding_.statusPending = true;
-  }
+  if (text == runBinding_.statusText) return;
+  runBinding_.statusText = text;
+  runBinding_.statusPending = true;
   RepaintStatusIfDue();
 }
 
@@ -74,10 +72,9 @@ void Tconv::SetStatusColour(StatusColour colour) {
 void Tconv::OnTokenReplacing() { KeepStatusColour(kRed); }
 
 void Tconv::KeepStatusColour(COLORREF colour) {
-  if (colour != runBinding_.statusColour) {
-    runBinding_.statusColour = colour;
-    runBinding_.statusPending = true;
-  }
+  if (colour == runBinding_.statusColour) return;
+  runBinding_.statusColour = colour;
+  runBinding_.statusPending = true;
   RepaintStatusIfDue();
 }
 
