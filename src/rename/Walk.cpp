@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <functional>
 #include <string>
-#include <unordered_set>
 
+#include "rename/DigestSet.h"
 #include "rename/ProgramFiles.h"
 #include "text/Digits.h"
 #include "text/Paths.h"
@@ -31,20 +31,19 @@ Text RenameFailureMessage(const Text& oldPath, const Text& newPath) {
 // The names a folder held when it was listed and those its files have been renamed to since,
 // compared as the disk compares them, blind to the case of single-byte letters. Only a hint of
 // which names are worth looking for before a rename: the disk has the last word. So a name is
-// kept as a 64-bit digest, far smaller than the name in a set of its own: two names with one
-// digest cost no more than an existence test.
+// kept as a 64-bit digest in a flat table: two names with one digest cost no more than an
+// existence test. Room is made at once for every file to be renamed once.
 class FolderNames {
  public:
-  explicit FolderNames(const std::vector<FolderEntry>& entries) {
-    digests_.reserve(entries.size());
+  explicit FolderNames(const std::vector<FolderEntry>& entries) : digests_(2 * entries.size()) {
     for (const FolderEntry& entry : entries) Add(entry.name);
   }
   bool MayHold(const Text& name) const { return digests_.contains(Digest(name)); }
   void Add(const Text& name) { digests_.insert(Digest(name)); }
 
  private:
-  static size_t Digest(const Text& name) { return std::hash<Text>{}(AsciiLower(name)); }
-  std::unordered_set<size_t> digests_;
+  static uint64_t Digest(const Text& name) { return std::hash<Text>{}(AsciiLower(name)); }
+  DigestSet digests_;
 };
 
 // Past this size the list is given room for many more lines at once (kLargeListRoom): growing a
