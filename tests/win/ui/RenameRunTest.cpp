@@ -487,13 +487,18 @@ TEST_F(RenameRunTest, NamesCodePage932CannotHoldAreReportedAndNoOtherFileIsTouch
   ExpectListShownAndFinished();
 }
 
+// DSC1001.jpg, DSC1002.jpg, ... all taken at one moment, so that their names clash.
+void PhotosOfOneMoment(const TempFolder& folder, int count) {
+  for (int i = 1; i <= count; ++i) {
+    Photo(folder / ("DSC" + std::to_string(1000 + i) + ".jpg"), {2010, 5, 23, 10, 0, 0});
+  }
+}
+
 TEST_F(RenameRunTest, EveryFileIsRenamedOnceWhateverOrderTheFolderListsThem) {
   // Each new name sorts before or after the old ones; a file met again would move on once more.
   TempFolder photos;
   constexpr int kFiles = 40;
-  for (int i = 1; i <= kFiles; ++i) {
-    Photo(photos / ("DSC" + std::to_string(1000 + i) + ".jpg"), {2010, 5, 23, 10, 0, 0});
-  }
+  PhotosOfOneMoment(photos, kFiles);
   Start();
   SetFolders(photos.Path());
   UsePattern("yyyy.mm.dd-cnt2");
@@ -519,9 +524,7 @@ LRESULT CALLBACK CountTexts(HWND status, UINT message, WPARAM wParam, LPARAM lPa
 TEST_F(RenameRunTest, TheStatusLineIsWrittenAtMostOnceADisplayFrame) {
   TempFolder photos;
   constexpr int kFiles = 200;
-  for (int i = 1; i <= kFiles; ++i) {
-    Photo(photos / ("DSC" + std::to_string(1000 + i) + ".jpg"), {2010, 5, 23, 10, 0, 0});
-  }
+  PhotosOfOneMoment(photos, kFiles);
   Start();
   SetFolders(photos.Path());
   UsePattern("yyyy.mm.dd-cnt3");
