@@ -27,6 +27,24 @@ class DigestSet {
     ++size_;
   }
 
+  // The members after it that a search passes through its slot move back, so that every search
+  // still ends at the first empty slot.
+  void erase(uint64_t digest) {
+    size_t hole = Find(Stored(digest));
+    if (slots_[hole] == kEmpty) return;
+    slots_[hole] = kEmpty;
+    --size_;
+    const size_t mask = slots_.size() - 1;
+    for (size_t next = (hole + 1) & mask; slots_[next] != kEmpty; next = (next + 1) & mask) {
+      const size_t home = Home(slots_[next]);
+      if (((next - home) & mask) >= ((next - hole) & mask)) {
+        slots_[hole] = slots_[next];
+        slots_[next] = kEmpty;
+        hole = next;
+      }
+    }
+  }
+
   size_t size() const { return size_; }
 
  private:
@@ -43,10 +61,14 @@ class DigestSet {
   }
 
   // The slot holding `stored`, or the empty one where it would go.
+  // The digests come from a hash that may keep its low bits poor; mix them in from above.
+  size_t Home(uint64_t stored) const {
+    return static_cast<size_t>((stored * 0x9E3779B97F4A7C15ULL) >> 17) & (slots_.size() - 1);
+  }
+
   size_t Find(uint64_t stored) const {
     const size_t mask = slots_.size() - 1;
-    // The digests come from a hash that may keep its low bits poor; mix them in from above.
-    size_t slot = static_cast<size_t>((stored * 0x9E3779B97F4A7C15ULL) >> 17) & mask;
+    size_t slot = Home(stored);
     while (slots_[slot] != kEmpty && slots_[slot] != stored) slot = (slot + 1) & mask;
     return slot;
   }

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "text/Digits.h"
 
@@ -125,39 +126,139 @@ Text FillAfterFirstCnt(const Text& pattern) {
   return LeftChars(static_cast<int32_t>(CharLength(tail, 0)), tail);
 }
 
-// The first "cnt" keeps its letter case here: the replacement is blind to case anyway, and where
-// the search and the replacement disagree about a character (lead bytes 0xF0-0xFC) lower-casing
-// it would turn a character such as ⅳ (0xFA 0x43) into another one.
-Text ReplaceCounter(PatternHost& host, int32_t value, const Text& pattern) {
+// Where the token starts, left to right and never overlapping, as ReplaceAllNoCase finds it.
+std::vector<size_t> TokenPositions(PatternHost& host, std::string_view token,
+                                   std::string_view text) {
+  std::vector<size_t> positions;
+  if (token.empty()) return positions;
+  const Text needle = AsciiLower(token);
+  const Text lowered = AsciiLower(text);
+  for (size_t at = FindLowered(needle, lowered, 0); at != std::string_view::npos;
+       at = FindLowered(needle, lowered, at + token.size())) {
+    positions.push_back(at);
+  }
+  if (!positions.empty()) host.OnTokenReplacing();
+  return positions;
+}
+
+// The pattern, its date and time written, with its counter tokens taken out and their places
+// kept. The first "cnt" keeps its letter case: the search is blind to case anyway, and where the
+// search and the cut disagree about a character (lead bytes 0xF0-0xFC) lower-casing it would turn
+// a character such as ⅳ (0xFA 0x43) into another one.
+NameTemplate CutAtCounter(PatternHost& host, const Text& pattern) {
+  const auto cut = [&](const Text& token, const Text& text, int32_t width, const Text& fill) {
+    NameTemplate result{{}, {}, width, fill};
+    size_t done = 0;
+    for (const size_t at : TokenPositions(host, token, text)) {
+      result.literal.append(text, done, at - done);
+      result.counterAt.push_back(result.literal.size());
+      done = at + token.size();
+    }
+    result.literal.append(text, done);
+    return result;
+  };
   for (int32_t width = 10; width >= 0; --width) {
     const Text token = Text("cnt") + std::to_string(width);
-    if (SjisPosNoCase(token, pattern) > 0) {
-      return ReplaceAllNoCase(host, FormatCounter(value, width, ""), token, pattern);
-    }
+    if (SjisPosNoCase(token, pattern) > 0) return cut(token, pattern, width, {});
   }
-  if (SjisPosNoCase("cnt", pattern) <= 0) {
-    return ReplaceAllNoCase(host, FormatCounter(value, 0, ""), "cnt0", pattern + "cnt0");
-  }
+  if (SjisPosNoCase("cnt", pattern) <= 0) return cut("cnt0", pattern + "cnt0", 0, {});
   const Text fill = FillAfterFirstCnt(pattern);
-  if (fill.empty()) return ReplaceAllNoCase(host, FormatCounter(value, 0, ""), "cnt", pattern);
-  return ReplaceAllNoCase(host, FormatCounter(value, -1, fill), Text("cnt") + fill, pattern);
+  if (fill.empty()) return cut("cnt", pattern, 0, {});
+  return cut(Text("cnt") + fill, pattern, -1, fill);
+}
+
+// The value whose counter text is `text`, when one of 1 to kLastCounter has it.
+std::optional<int32_t> CounterValueOf(const NameTemplate& name, std::string_view text) {
+  if (text.empty()) {
+    return name.width > 0 ? std::nullopt : std::optional<int32_t>(1);
+  }
+  if (name.width < 0) {
+    if (name.fill.empty() || text.size() % name.fill.size() != 0) return std::nullopt;
+    const size_t repeats = text.size() / name.fill.size();
+    if (repeats >= static_cast<size_t>(kLastCounter)) return std::nullopt;
+    for (size_t at = 0; at < text.size(); at += name.fill.size()) {
+      if (text.compare(at, name.fill.size(), name.fill) != 0) return std::nullopt;
+    }
+    return static_cast<int32_t>(repeats) + 1;
+  }
+  std::string_view digits = text;
+  if (name.width == 0) {
+    if (digits.front() != '-') return std::nullopt;
+    digits.remove_prefix(1);
+  }
+  if (digits.empty() || digits.size() > 10) return std::nullopt;
+  int64_t number = 0;
+  for (const char digit : digits) {
+    if (digit < '0' || digit > '9') return std::nullopt;
+    number = number * 10 + (digit - '0');
+  }
+  const int64_t value = name.width == 0 ? number + 1 : number;
+  if (value < 1 || value > kLastCounter) return std::nullopt;
+  const auto counter = static_cast<int32_t>(value);
+  return FormatCounter(counter, name.width, name.fill) == text ? std::optional(counter)
+                                                               : std::nullopt;
 }
 
 }  // namespace
 
-Text BuildNewName(PatternHost& host, RunState& state, std::string_view fileName,
-                  std::string_view timeText, int32_t counter) {
+NameTemplate BuildNameTemplate(PatternHost& host, const RunState& state, std::string_view fileName,
+                               std::string_view timeText) {
   const NameParts name = SplitName(fileName);
   const TimeFields time = CutTimeText(timeText);
-  StartCounter(state, counter);
-  Text result = state.RenameFormat;
-  result = ReplaceYear(host, time.year, result);
-  result = ReplaceDateAndTime(host, time, result);
-  result = ReplaceCounter(host, state.FileCounter, result);
+  Text pattern = state.RenameFormat;
+  pattern = ReplaceYear(host, time.year, pattern);
+  pattern = ReplaceDateAndTime(host, time, pattern);
+  NameTemplate result = CutAtCounter(host, pattern);
   // Added after all replacements so that tokens in the old name are never expanded.
-  if (host.IncludeOldName()) result += Text(kOpenBracket) + name.stem + Text(kCloseBracket);
-  if (name.extension) result.append(".").append(*name.extension);
+  if (host.IncludeOldName()) {
+    result.literal += Text(kOpenBracket) + name.stem + Text(kCloseBracket);
+  }
+  if (name.extension) result.literal.append(".").append(*name.extension);
   return result;
+}
+
+Text RenderName(const NameTemplate& name, int32_t counter) {
+  const Text counterText = FormatCounter(counter, name.width, name.fill);
+  Text result;
+  result.reserve(name.literal.size() + name.counterAt.size() * counterText.size());
+  size_t done = 0;
+  for (const size_t at : name.counterAt) {
+    result.append(name.literal, done, at - done).append(counterText);
+    done = at;
+  }
+  return result.append(name.literal, done);
+}
+
+// The literal text stands where it must, and every place of the counter holds one counter text.
+std::optional<int32_t> CounterOf(const NameTemplate& name, std::string_view fileName,
+                                 bool blindToCase) {
+  const Text literal = blindToCase ? AsciiLower(name.literal) : name.literal;
+  const Text lowered = blindToCase ? AsciiLower(fileName) : Text();
+  const std::string_view subject = blindToCase ? std::string_view(lowered) : fileName;
+  const size_t places = name.counterAt.size();
+  if (places == 0) return subject == literal ? std::optional<int32_t>(1) : std::nullopt;
+  if (subject.size() < literal.size() || (subject.size() - literal.size()) % places != 0) {
+    return std::nullopt;
+  }
+  const size_t length = (subject.size() - literal.size()) / places;
+  const std::string_view counterText = subject.substr(name.counterAt.front(), length);
+  size_t done = 0;
+  size_t at = 0;  // in subject
+  for (const size_t place : name.counterAt) {
+    if (subject.compare(at, place - done, literal, done, place - done) != 0) return std::nullopt;
+    at += place - done;
+    if (subject.compare(at, length, counterText) != 0) return std::nullopt;
+    at += length;
+    done = place;
+  }
+  if (subject.substr(at) != std::string_view(literal).substr(done)) return std::nullopt;
+  return CounterValueOf(name, counterText);
+}
+
+Text BuildNewName(PatternHost& host, RunState& state, std::string_view fileName,
+                  std::string_view timeText, int32_t counter) {
+  StartCounter(state, counter);
+  return RenderName(BuildNameTemplate(host, state, fileName, timeText), state.FileCounter);
 }
 
 Text FormatCounter(int32_t value, int32_t width, std::string_view fill) {

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "rename/RunState.h"
 #include "text/SjisText.h"
@@ -18,6 +20,26 @@ class PatternHost {
  protected:
   ~PatternHost() = default;
 };
+
+// The highest counter a file's name is given; a name still taken then is reported instead.
+inline constexpr int32_t kLastCounter = 1000;
+
+// A file's new name with its counter left open: the pattern written out for the file's name and
+// time, cut where the counter goes. A pattern without a counter token has one at its end.
+struct NameTemplate {
+  Text literal;                   // the name without its counter texts
+  std::vector<size_t> counterAt;  // where in `literal` each counter text goes, in order
+  int32_t width = 0;              // how the counter is written, as FormatCounter takes it
+  Text fill;
+};
+NameTemplate BuildNameTemplate(PatternHost& host, const RunState& state, std::string_view fileName,
+                               std::string_view timeText);
+// The name for a value of FileCounter.
+Text RenderName(const NameTemplate& name, int32_t counter);
+// The counter value from 1 to kLastCounter with which the template gives `fileName`; nothing when
+// no value gives it.
+std::optional<int32_t> CounterOf(const NameTemplate& name, std::string_view fileName,
+                                 bool blindToCase = false);
 
 // The new name for `fileName` from state.RenameFormat, the time text and the counter. May raise
 // state.FileCounter (to 1 on a file's first attempt when the pattern counts).

@@ -1,10 +1,9 @@
 #include "rename/Walk.h"
 
 #include <algorithm>
-#include <functional>
 #include <string>
 
-#include "rename/DigestSet.h"
+#include "rename/FolderNames.h"
 #include "rename/ProgramFiles.h"
 #include "text/Digits.h"
 #include "text/Paths.h"
@@ -12,9 +11,6 @@
 namespace tokiwake {
 
 namespace {
-
-// The highest counter tried; a clash still present then is reported instead.
-constexpr int32_t kLastCounter = 1000;
 
 Text PathPair(const Text& oldPath, const Text& newPath) {
   return "ファイル名\n" + oldPath + " は、\n" + newPath + " に、\n";
@@ -27,24 +23,6 @@ Text ClashMessage(const Text& oldPath, const Text& newPath) {
 Text RenameFailureMessage(const Text& oldPath, const Text& newPath) {
   return PathPair(oldPath, newPath) + "変更できません！！" + WriteProtectionAdvice();
 }
-
-// The names a folder held when it was listed and those its files have been renamed to since,
-// compared as the disk compares them, blind to the case of single-byte letters. Only a hint of
-// which names are worth looking for before a rename: the disk has the last word. So a name is
-// kept as a 64-bit digest in a flat table: two names with one digest cost no more than an
-// existence test. Room is made at once for every file to be renamed once.
-class FolderNames {
- public:
-  explicit FolderNames(const std::vector<FolderEntry>& entries) : digests_(2 * entries.size()) {
-    for (const FolderEntry& entry : entries) Add(entry.name);
-  }
-  bool MayHold(const Text& name) const { return digests_.contains(Digest(name)); }
-  void Add(const Text& name) { digests_.insert(Digest(name)); }
-
- private:
-  static uint64_t Digest(const Text& name) { return std::hash<Text>{}(AsciiLower(name)); }
-  DigestSet digests_;
-};
 
 // Past this size the list is given room for many more lines at once (kLargeListRoom): growing a
 // text copies it, and the old and the new copy are held together for a moment, while room that has
@@ -145,37 +123,46 @@ class Walker {
 
   // Says whether the file was given a new name, and which.
   //
-  // A file that already bears the name it is given keeps it, so a second run over a renamed tree
-  // changes nothing. Only a name taken in the other folder's top level comes first: the two
-  // folders' names stay apart. A name that differs from the present one only in letter case is
-  // the file's own, and the rename gives it the pattern's case.
+  // A file whose name the pattern gives for its own time, with any counter value, keeps it: a
+  // second run over a renamed tree changes nothing, even after a photo of the day was deleted.
+  // Only a name taken in the other folder's top level comes first: the two folders' names stay
+  // apart. A name that differs only in letter case keeps its counter and takes the pattern's case.
+  // Any other file takes the lowest counter value whose name is free.
   //
-  // Whether the new name is taken in the file's own folder is asked before the rename only when
-  // the folder is known to hold that name. Any other name goes straight to the rename, which never
-  // replaces and refuses a name that is taken in any form, and only a refused rename asks whether
-  // the name was taken: the outcome is the one that asking first gives. Under Wine a test for a
-  // name that is not there reads the whole folder, as the rename's own test does, so asking first
-  // for every name made a run in a folder of thousands of files take twice as long.
+  // Whether a name is taken in the file's own folder is answered by what the walk knows of it;
+  // the rename itself never replaces and refuses a name taken in any form, and only a refused
+  // rename asks the disk whether the name was taken meanwhile.
   HandledFile RenameTarget(const Text& folder, const FolderEntry& entry, FolderNames& names) {
     const Text oldPath = folder + "\\" + entry.name;
-    const Text timeText = MakeTimeText(entry.lastWrite);
+    const NameTemplate name =
+        BuildNameTemplate(host_, state_, entry.name, MakeTimeText(entry.lastWrite));
     const Text ownKey = AsciiLower(entry.name);
-    bool counterRaised = false;
+    int32_t counter = names.FirstToTry(name);
+    int32_t firstValue = 1;  // what the file takes when nothing is in the way
+    bool fromStart = true;
+    if (const std::optional<int32_t> own = CounterOf(name, entry.name, true)) {
+      if (!TakenInOtherFolder(RenderName(name, *own))) {
+        if (RenderName(name, *own) == entry.name) {
+          return {folder, entry.name, entry.name, FileResult::kUnchanged, false};
+        }
+        counter = firstValue = *own;
+        fromStart = false;
+      }
+    }
     for (;;) {
-      const Text newName = BuildNewName(host_, state_, entry.name, timeText, state_.FileCounter);
+      state_.FileCounter = counter;
+      const bool counterRaised = counter > firstValue;
+      const Text newName = RenderName(name, counter);
       const Text newPath = folder + "\\" + newName;
       host_.PumpMessages();
-      bool taken = TakenInOtherFolder(newName);
-      if (!taken && newName == entry.name) {
-        return {folder, entry.name, newName, FileResult::kUnchanged, counterRaised};
-      }
       const bool ownName = AsciiLower(newName) == ownKey;
-      taken = taken || (!ownName && names.MayHold(newName) && disk_.FileExists(newPath));
+      bool taken = (!ownName && names.Holds(newName)) || TakenInOtherFolder(newName);
       if (!taken) {
         const bool renamed = disk_.RenameFile(oldPath, newPath);
         host_.PumpMessages();
         if (renamed) {
-          names.Add(newName);
+          names.Renamed(entry.name, newName);
+          if (fromStart) names.Took(name, counter);
           return {folder, entry.name, newName, FileResult::kRenamed, counterRaised};
         }
         taken = disk_.FileExists(newPath);
@@ -183,13 +170,13 @@ class Walker {
           host_.ShowMessage(RenameFailureMessage(oldPath, newPath));
           return {folder, entry.name, newName, FileResult::kRefused, counterRaised};
         }
+        names.Add(newName);
       }
-      if (state_.FileCounter >= kLastCounter) {
+      if (counter >= kLastCounter) {
         host_.ShowMessage(ClashMessage(oldPath, newPath));
         return {folder, entry.name, newName, FileResult::kClash, counterRaised};
       }
-      ++state_.FileCounter;
-      counterRaised = true;
+      ++counter;
     }
   }
 

@@ -10,25 +10,16 @@ unsigned char ByteAt(std::string_view text, size_t index) {
   return index < text.size() ? static_cast<unsigned char>(text[index]) : 0;
 }
 
-// The scan of SjisPos over bytes that are already case-folded when a blind search is wanted.
+// The scan of SjisPos over bytes that are already case-folded when a blind search is wanted. A
+// needle is found only where a character starts: resuming a failed match on a trail byte would pair
+// that byte with the next character's lead byte (the 0x9A of ★ with the 0x81 of 《), and the
+// character after it would then be skipped unseen.
 int32_t ScanFor(std::string_view needle, std::string_view haystack) {
   const size_t h = haystack.size();
   const size_t n = needle.size();
   if (h == 0 || n == 0) return 0;
-  size_t i = 0;  // 0-based candidate start
-  while (i < h) {
-    const bool doubleByteStart =
-        h >= 2 && IsSearchLeadByte(ByteAt(haystack, i)) && IsTrailByte(ByteAt(haystack, i + 1));
-    if (haystack[i] == needle[0]) {
-      size_t k = 1;
-      while (k < n && i + k < h && haystack[i + k] == needle[k]) ++k;
-      if (k == n) return static_cast<int32_t>(i + 1);
-      // A failed partial match resumes at the very next byte, even a trail byte.
-      ++i;
-      continue;
-    }
-    if (doubleByteStart) ++i;
-    ++i;
+  for (size_t i = 0; i < h; i += SearchCharLength(haystack, i)) {
+    if (haystack.compare(i, n, needle) == 0) return static_cast<int32_t>(i + 1);
   }
   return 0;
 }
@@ -45,6 +36,11 @@ Text SplitAt(int32_t position, size_t separatorLength, Text& held) {
 }
 
 }  // namespace
+
+size_t SearchCharLength(std::string_view text, size_t index) {
+  const bool pair = IsSearchLeadByte(ByteAt(text, index)) && IsTrailByte(ByteAt(text, index + 1));
+  return pair ? 2 : 1;
+}
 
 bool IsSearchLeadByte(unsigned char byte) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xEF);

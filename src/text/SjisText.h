@@ -17,8 +17,11 @@ bool IsSearchLeadByte(unsigned char byte);
 // A lead byte as code page 932 itself defines it: 0x81-0x9F and 0xE0-0xFC.
 bool IsCp932LeadByte(unsigned char byte);
 bool IsTrailByte(unsigned char byte);
+// The bytes of the character at `index` as the searches step over it: 2 for a lead byte followed
+// by a trail byte, else 1.
+size_t SearchCharLength(std::string_view text, size_t index);
 
-// 1-based position of needle in haystack, 0 when absent; never starts on a trail byte.
+// 1-based position of needle in haystack, 0 when absent; found only where a character starts.
 int32_t SjisPos(std::string_view needle, std::string_view haystack);
 // As SjisPos, blind to ASCII letter case.
 int32_t SjisPosNoCase(std::string_view needle, std::string_view haystack);

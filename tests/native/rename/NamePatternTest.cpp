@@ -70,6 +70,50 @@ TEST(BuildNewName, ARenamedFileKeepsTheOldNameItCarries) {
   EXPECT_EQ(NameWithOld("cnt2", "yyyy-mm.jpg"), "01《yyyy-mm》.jpg");     // never expanded
 }
 
+// A name the pattern gives for the file's own time with any counter from 1 to 1000 is the
+// pattern's; the counter found is the one that gives it.
+TEST(CounterOf, FindsTheCounterValueThatGivesAName) {
+  const struct {
+    const char* pattern;
+    const char* name;
+    int32_t counter;  // 0: the pattern never gives this name
+  } rows[] = {
+      {"yyyy.mm.dd-cnt2", "2010.05.23-07.JPG", 7},
+      {"yyyy.mm.dd-cnt2", "2010.05.23-1000.JPG", 1000},
+      {"yyyy.mm.dd-cnt2", "2010.05.23-7.JPG", 0},  // not as cnt2 writes 7
+      {"yyyy.mm.dd-cnt2", "2010.05.23-00.JPG", 0},
+      {"yyyy.mm.dd-cnt2", "2010.05.23-1001.JPG", 0},
+      {"yyyy.mm.dd-cnt2", "2010.05.24-01.JPG", 0},  // another day
+      {"yyyy.mm.dd-cnt2", "2010.05.23-01.jpg", 0},  // the extension keeps its case
+      {"yyyy-cnt2-cnt2", "2010-03-03.JPG", 3},
+      {"yyyy-cnt2-cnt2", "2010-03-04.JPG", 0},
+      {"yyyy-mm-dd hh.mn.ss", "2010-05-23 09.03.08.JPG", 1},
+      {"yyyy-mm-dd hh.mn.ss", "2010-05-23 09.03.08-1.JPG", 2},
+      {"yyyy-mm-dd hh.mn.ss", "2010-05-23 09.03.08-999.JPG", 1000},
+      {"yyyy-mm-dd hh.mn.ss", "2010-05-23 09.03.08-0.JPG", 0},
+      {"yyyy-mm-dd hh.mn.ss", "2010-05-23 09.03.08-01.JPG", 0},
+      {"yyyy-mm-dd hh.mn.ss", "2010-05-23 09.03.08-x.JPG", 0},
+      {"yy cnt_", "10 ___.JPG", 4},
+      {"yy cnt_", "10 __x.JPG", 0},
+      {"cnt10", "0000000012.JPG", 12},
+      {"hh時cnt3", "09時001.JPG", 1},
+  };
+  for (const auto& row : rows) {
+    FakePatternHost host{row.pattern};
+    const NameTemplate name = BuildNameTemplate(host, host.state, kFile, kTime);
+    const std::optional<int32_t> counter = CounterOf(name, row.name);
+    EXPECT_EQ(counter.value_or(0), row.counter) << row.pattern << " " << row.name;
+    if (counter) {
+      EXPECT_EQ(RenderName(name, *counter), row.name);
+    }
+  }
+  FakePatternHost host{"yyyy.mm.dd-cnt2", true};
+  const NameTemplate kept = BuildNameTemplate(host, host.state, "x-02《DSC00012》.JPG", kTime);
+  EXPECT_EQ(CounterOf(kept, "2010.05.23-02《DSC00012》.JPG"), 2);
+  EXPECT_EQ(CounterOf(kept, "2010.05.23-02《dsc00012》.JPG"), std::nullopt);
+  EXPECT_EQ(CounterOf(kept, "2010.05.23-02《dsc00012》.jpg", true), 2);
+}
+
 TEST(FormatCounter, PrintsEveryKindOfCounter) {
   struct Row {
     int32_t value;

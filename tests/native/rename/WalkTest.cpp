@@ -115,20 +115,23 @@ TEST_F(WalkTest, AFileAlreadyNamedSoKeepsItsNameAndOneDifferentOnlyInCaseTakesTh
   EXPECT_TRUE(window.messages.empty());
 }
 
-// Users run again after adding photos: what the first run named stays as it is.
-TEST_F(WalkTest, ASecondRunOverARenamedTreeChangesNoName) {
+// Users run again after adding photos, or after deleting one: what the first run named stays as
+// it is, and a photo added since takes the lowest number free.
+TEST_F(WalkTest, ARunAfterAPhotoIsDeletedChangesNoNameAndANewPhotoFillsTheGap) {
   const char* patterns[] = {"yyyy.mm.dd-cnt2",
                             "yyyy-mm-dd cnt2",
                             "yyyy-mm-dd hh.mn.ss",
                             "'yy年mm月dd日 hh時mn分ss秒",
                             "yyyy.mm.dd-hh.mn.ss-cnt2",
+                            "yyyy-mm-dd★",  // ends in 0x81 0x9A, before the 0x81 of 《
                             "yyyy-cnt0",
                             "yy cnt_",
                             "x"};
   for (const char* pattern : patterns) {
     for (const bool oldName : {false, true}) {
       FakeDisk tree;
-      for (const char* name : {"a.jpg", "B.JPG", "c.jpg", "d.jpeg", "sub\\e.jpg", "sub\\f.jpg"}) {
+      for (const char* name :
+           {"a.jpg", "B.JPG", "c.jpg", "d.jpeg", "お気に入り★.jpg", "sub\\e.jpg", "sub\\f.jpg"}) {
         tree.AddFile(Text("C:\\p\\") + name);  // all at one time: every name clashes
       }
       tree.AddFile("C:\\p\\g.jpg", {2011, 2, 3, 4, 5, 6});
@@ -138,17 +141,25 @@ TEST_F(WalkTest, ASecondRunOverARenamedTreeChangesNoName) {
       window.includeOldName = oldName;
       window.folderFields[0] = "C:\\p";
       window.folderFields[1] = "C:\\q";
-      for (int run = 1; run <= 2; ++run) {
+      const auto run = [&] {
         WalkScope scope;
         window.state.FolderListText.clear();
         window.state.InSecondFolder = 0;
         WalkFolder(window, window.state, tree, "C:\\p", scope);
         window.state.InSecondFolder = 1;
         WalkFolder(window, window.state, tree, "C:\\q", scope);
-        if (run == 1) tree.renameCalls = 0;
-      }
+      };
+      run();
+      Text list = window.state.FolderListText;
+      const Text first = SplitHead("\r\n", list);  // a.jpg's, the lowest number
+      tree.RemoveFile(first);
+      tree.renameCalls = 0;
+      for (int again = 0; again < 2; ++again) run();
       EXPECT_EQ(tree.renameCalls, 0) << pattern << " " << oldName << "\n"
                                      << window.state.FolderListText;
+      tree.AddFile("C:\\p\\" + Text(oldName ? "a.jpg" : "new.jpg"));
+      run();
+      EXPECT_TRUE(tree.FileExists(first)) << pattern << " " << oldName;
     }
   }
   EXPECT_TRUE(window.messages.empty());

@@ -13,9 +13,25 @@ TEST(SjisPos, FindsSingleBytesButNeverATrailByte) {
   EXPECT_EQ(SjisPos("a", "\xF0\x61"), 2);   // 0xF0 is no lead byte for the search (0x61: a)
 }
 
-TEST(SjisPos, ResumesAtTheNextByteAfterAFailedPartialMatch) {
-  EXPECT_EQ(SjisPos("\x83\x41", "\x83\x83\x41"), 2);
+// A failed match resumes at the next character, never on a trail byte: ★ is 0x81 0x9A, and 0x9A
+// followed by the 0x81 of 《 would otherwise be taken for one character and 《 skipped.
+TEST(SjisPos, FindsADoubleByteNeedleOnlyWhereACharacterStarts) {
+  EXPECT_EQ(SjisPos("\x83\x41", "\x83\x83\x41"), 0);
   EXPECT_EQ(SjisPos("aab", "aaab"), 2);
+  for (const std::string_view bracket : {"《", "》"}) {
+    for (int lead : {0x81, 0x9F, 0xE0, 0xEF}) {
+      for (int trail = 0x40; trail <= 0xFC; ++trail) {
+        if (trail == 0x7F) continue;
+        const Text character{static_cast<char>(lead), static_cast<char>(trail)};
+        if (character == bracket) continue;
+        const Text before = "x" + character + Text(bracket) + "y";
+        const Text after = Text(bracket) + character + Text(bracket);
+        ASSERT_EQ(SjisPos(bracket, before), 4) << lead << " " << trail;
+        ASSERT_EQ(SjisPos(bracket, after), 1) << lead << " " << trail;
+        ASSERT_EQ(SjisPos(bracket, after.substr(2)), 3) << lead << " " << trail;
+      }
+    }
+  }
 }
 
 TEST(SjisPos, EmptyAndOversizedInputsGiveZero) {
