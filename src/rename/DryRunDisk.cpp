@@ -100,7 +100,7 @@ bool DryRunDisk::FileExists(const Text& path) {
 }
 
 // A new letter case of the file's own name is a rename like any other.
-bool DryRunDisk::RenameFile(const Text& from, const Text& to) {
+bool DryRunDisk::RenameFile(const Text& from, const Text& to, const FileIdentity&) {
   const Slot* found = Find(from);
   if (found == nullptr || found->entry.isDirectory) return false;
   const Slot* taken = Find(to);

@@ -17,13 +17,13 @@ class DryRunDisk final : public ForwardingDisk {
   std::vector<FolderEntry> ListFolder(const Text& folder) override;
   bool FileExists(const Text& path) override;
   // Refused where the real rename would be: the file is not there, or its new name is another's.
-  bool RenameFile(const Text& from, const Text& to) override;
+  bool RenameFile(const Text& from, const Text& to, const FileIdentity& file) override;
 
   // Nothing is written.
   void RemoveFile(const Text&) override {}
   bool WriteNewFile(const Text&, const Text&) override { return false; }
   void SetHiddenOnly(const Text&) override {}
-  std::unique_ptr<AppendFile> CreateHiddenFile(const Text&) override { return nullptr; }
+  std::unique_ptr<AppendFile> OpenHiddenForAppend(const Text&) override { return nullptr; }
   bool ReplaceHiddenFile(const Text&, const Text&) override { return false; }
 
  private:

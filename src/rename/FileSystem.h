@@ -24,12 +24,35 @@ struct LocalTime {
   int32_t second = 0;
 };
 
+// What tells a file from another one that has taken its name since: its size, its last-write time
+// and, where the disk gives one, its index on its volume.
+struct FileIdentity {
+  uint64_t size = 0;
+  uint64_t lastWrite = 0;  // 100-ns ticks since 1601 (UTC), as the disk keeps it
+  uint64_t volume = 0;
+  uint64_t index = 0;  // 0: the disk gave none
+  bool operator==(const FileIdentity&) const = default;
+  // The index counts where both have one: a name given by the listing and the file opened later.
+  bool SameFileAs(const FileIdentity& other) const {
+    const bool indexed = index != 0 && other.index != 0;
+    return size == other.size && lastWrite == other.lastWrite &&
+           (!indexed || (index == other.index && volume == other.volume));
+  }
+};
+
 struct FolderEntry {
   Text name;       // code page 932; a character it cannot hold shows as "?"
   bool exactName;  // false when `name` is not the name on disk, so it must not be used as a path
   bool isDirectory;
   LocalTime lastWrite;
   bool isLink = false;  // a folder that is a symbolic link or junction to another folder
+  FileIdentity identity;
+};
+
+// The last bytes of a file, when it is longer than what is asked for.
+struct FileTail {
+  Text bytes;
+  bool cut = false;  // the file holds more before them
 };
 
 // The same for every path to one folder, whatever its spelling or the links on the way.
@@ -64,8 +87,11 @@ class FileSystem {
   // the current folder.
   virtual bool FolderExists(const Text& path) = 0;
   // Fails when `to` names another file or folder in any form; never replaces. A new letter case of
-  // the file's own name is a rename like any other.
-  virtual bool RenameFile(const Text& from, const Text& to) = 0;
+  // the file's own name is a rename like any other. `file` is the file as the caller knows it,
+  // for the journal of the run.
+  virtual bool RenameFile(const Text& from, const Text& to, const FileIdentity& file) = 0;
+  // Nothing for a folder, or for a file that cannot be opened to ask.
+  virtual std::optional<FileIdentity> IdentifyFile(const Text& path) = 0;
 
   // The list file is replaced whole; a failed step is told by the write that follows it.
   virtual void RemoveFile(const Text& path) = 0;
@@ -73,13 +99,14 @@ class FileSystem {
   virtual bool WriteNewFile(const Text& path, const Text& bytes) = 0;
   virtual void SetHiddenOnly(const Text& path) = 0;  // hidden, every other attribute cleared
 
-  // The journal: created empty and hidden, replacing a file there; null when that fails.
-  virtual std::unique_ptr<AppendFile> CreateHiddenFile(const Text& path) = 0;
+  // The journal: opened for appending, made hidden when it has to be created; null when that fails.
+  virtual std::unique_ptr<AppendFile> OpenHiddenForAppend(const Text& path) = 0;
   // The journal cut down after an undo: written beside the old one and then put in its place, so
   // that a kill or a failure part-way leaves the old one whole. True when it went through.
   virtual bool ReplaceHiddenFile(const Text& path, const Text& bytes) = 0;
-  // A whole file's bytes; nothing when it is missing or cannot be read.
-  virtual std::optional<Text> ReadFileBytes(const Text& path) = 0;
+  // A file's last `limit` bytes (all of a shorter one); nothing when it is missing or cannot be
+  // read.
+  virtual std::optional<FileTail> ReadFileTail(const Text& path, uint64_t limit) = 0;
 
  protected:
   ~FileSystem() = default;
@@ -92,13 +119,14 @@ class DiskFileSystem final : public FileSystem {
   std::optional<FolderId> IdentifyFolder(const Text& folder) override;
   bool FileExists(const Text& path) override;
   bool FolderExists(const Text& path) override;
-  bool RenameFile(const Text& from, const Text& to) override;
+  bool RenameFile(const Text& from, const Text& to, const FileIdentity& file) override;
+  std::optional<FileIdentity> IdentifyFile(const Text& path) override;
   void RemoveFile(const Text& path) override;
   bool WriteNewFile(const Text& path, const Text& bytes) override;
   void SetHiddenOnly(const Text& path) override;
-  std::unique_ptr<AppendFile> CreateHiddenFile(const Text& path) override;
+  std::unique_ptr<AppendFile> OpenHiddenForAppend(const Text& path) override;
   bool ReplaceHiddenFile(const Text& path, const Text& bytes) override;
-  std::optional<Text> ReadFileBytes(const Text& path) override;
+  std::optional<FileTail> ReadFileTail(const Text& path, uint64_t limit) override;
 };
 
 }  // namespace tokiwake

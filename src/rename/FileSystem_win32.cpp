@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <deque>
 
 #include "settings/WholeFile.h"
@@ -24,18 +25,48 @@ LocalTime ToLocalTime(const FILETIME& utc) {
   return {parts.wYear, parts.wMonth, parts.wDay, parts.wHour, parts.wMinute, parts.wSecond};
 }
 
-// Symbolic links, junctions and mounted volumes lead elsewhere; other reparse points (a folder
-// kept in the cloud, for one) are the folder itself. Windows gives every reparse point its tag;
-// Wine lists a Unix symbolic link as a reparse point without one.
-bool IsLink(const WIN32_FIND_DATAW& found) {
-  if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return false;
-  return found.dwReserved0 == 0 || IsReparseTagNameSurrogate(found.dwReserved0);
+uint64_t Ticks(const FILETIME& time) {
+  return (uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
 }
 
-FolderEntry ToEntry(const WIN32_FIND_DATAW& found) {
-  const Narrowed name = ToCp932(found.cFileName);
-  return {name.text, name.exact, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-          ToLocalTime(found.ftLastWriteTime), IsLink(found)};
+FILETIME FromTicks(int64_t ticks) {
+  return {static_cast<DWORD>(ticks), static_cast<DWORD>(static_cast<uint64_t>(ticks) >> 32)};
+}
+
+// Symbolic links, junctions and mounted volumes lead elsewhere; other reparse points (a folder
+// kept in the cloud, for one) are the folder itself. For a reparse point the listing gives its tag
+// where it gives the size of extended attributes otherwise; Wine lists a Unix symbolic link as a
+// reparse point without one.
+bool IsLink(const FILE_ID_BOTH_DIR_INFO& found) {
+  if ((found.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return false;
+  return found.EaSize == 0 || IsReparseTagNameSurrogate(found.EaSize);
+}
+
+FolderEntry ToEntry(const FILE_ID_BOTH_DIR_INFO& found, uint64_t volume) {
+  const Narrowed name =
+      ToCp932(std::wstring_view(found.FileName, found.FileNameLength / sizeof(wchar_t)));
+  const FILETIME written = FromTicks(found.LastWriteTime.QuadPart);
+  const FileIdentity identity{static_cast<uint64_t>(found.EndOfFile.QuadPart), Ticks(written),
+                              volume, static_cast<uint64_t>(found.FileId.QuadPart)};
+  return {name.text,
+          name.exact,
+          (found.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+          ToLocalTime(written),
+          IsLink(found),
+          identity};
+}
+
+FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& information) {
+  return {(uint64_t{information.nFileSizeHigh} << 32) | information.nFileSizeLow,
+          Ticks(information.ftLastWriteTime), information.dwVolumeSerialNumber,
+          (uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
+// Opened to be asked about, keeping it from nobody.
+OwnedFile OpenToAsk(const Text& path, DWORD access) {
+  return OwnedFile(CreateFileW(ToWide(path).c_str(), access,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
 // No flush per append: a kill of the process does not lose what WriteFile has handed to the
@@ -56,21 +87,30 @@ class DiskAppendFile final : public AppendFile {
 
 }  // namespace
 
-// The entries are gathered in blocks and then moved into a list of their exact length, block by
-// block: a list that grows by doubling holds its old and new copies together, three times the
-// folder's entries at its peak, in a folder of thousands of files.
+// The listing that gives each file's index too. The entries are gathered in blocks and then moved
+// into a list of their exact length, block by block: a list that grows by doubling holds its old
+// and new copies together, three times the folder's entries at its peak, in a folder of thousands
+// of files.
 std::vector<FolderEntry> DiskFileSystem::ListFolder(const Text& folder) {
   std::deque<FolderEntry> gathered;
   {
-    WIN32_FIND_DATAW found{};
-    OwnedFind find(FindFirstFileExW(ToWide(folder + "\\*.*").c_str(), FindExInfoBasic, &found,
-                                    FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (find) {
-      do {
-        gathered.push_back(ToEntry(found));
-      } while (FindNextFileW(find.get(), &found));
+    const OwnedFile handle = OpenToAsk(folder + "\\", FILE_LIST_DIRECTORY);
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (handle && GetFileInformationByHandle(handle.get(), &information)) {
+      std::vector<char> block(64 << 10);
+      FILE_INFO_BY_HANDLE_CLASS next = FileIdBothDirectoryRestartInfo;
+      while (GetFileInformationByHandleEx(handle.get(), next, block.data(),
+                                          static_cast<DWORD>(block.size()))) {
+        next = FileIdBothDirectoryInfo;
+        for (size_t at = 0;;) {
+          const auto& found = *reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(block.data() + at);
+          gathered.push_back(ToEntry(found, information.dwVolumeSerialNumber));
+          if (found.NextEntryOffset == 0) break;
+          at += found.NextEntryOffset;
+        }
+      }
     }
-  }  // the search's own copy of the folder is let go first
+  }  // the system's own copy of the folder is let go first
   std::vector<FolderEntry> entries;
   entries.reserve(gathered.size());
   while (!gathered.empty()) {
@@ -80,17 +120,22 @@ std::vector<FolderEntry> DiskFileSystem::ListFolder(const Text& folder) {
   return entries;
 }
 
+// The folder a link leads to is the one identified.
 std::optional<FolderId> DiskFileSystem::IdentifyFolder(const Text& folder) {
-  // Opening a folder needs backup semantics; no access is asked for, so nothing is kept from
-  // anyone, and the folder a link leads to is the one identified.
-  OwnedFile handle(CreateFileW(ToWide(folder).c_str(), 0,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  const OwnedFile handle = OpenToAsk(folder, 0);
   BY_HANDLE_FILE_INFORMATION information{};
   if (!handle || !GetFileInformationByHandle(handle.get(), &information)) return std::nullopt;
   if ((information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return std::nullopt;
   return FolderId{information.dwVolumeSerialNumber,
                   (uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
+std::optional<FileIdentity> DiskFileSystem::IdentifyFile(const Text& path) {
+  const OwnedFile handle = OpenToAsk(path, 0);
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!handle || !GetFileInformationByHandle(handle.get(), &information)) return std::nullopt;
+  if ((information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
+  return IdentityOf(information);
 }
 
 bool DiskFileSystem::FileExists(const Text& path) {
@@ -103,7 +148,7 @@ bool DiskFileSystem::FolderExists(const Text& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool DiskFileSystem::RenameFile(const Text& from, const Text& to) {
+bool DiskFileSystem::RenameFile(const Text& from, const Text& to, const FileIdentity&) {
   // Without MOVEFILE_REPLACE_EXISTING MoveFileW never replaces another file; it does give a file
   // its own name in other letter case.
   return MoveFileW(ToWide(from).c_str(), ToWide(to).c_str()) != FALSE;
@@ -127,10 +172,10 @@ void DiskFileSystem::SetHiddenOnly(const Text& path) {
   SetFileAttributesW(ToWide(path).c_str(), FILE_ATTRIBUTE_HIDDEN);
 }
 
-std::unique_ptr<AppendFile> DiskFileSystem::CreateHiddenFile(const Text& path) {
-  // A hidden file is replaced only by one that is hidden too; others may read it meanwhile.
-  OwnedFile file(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                             CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
+std::unique_ptr<AppendFile> DiskFileSystem::OpenHiddenForAppend(const Text& path) {
+  // Others may read it meanwhile, but no one else writes to it.
+  OwnedFile file(CreateFileW(ToWide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                             OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
   if (!file) return nullptr;
   return std::make_unique<DiskAppendFile>(std::move(file));
 }
@@ -139,9 +184,29 @@ bool DiskFileSystem::ReplaceHiddenFile(const Text& path, const Text& bytes) {
   return ReplaceWholeFile(bytes, path, true);
 }
 
-// A journal line is a few hundred bytes: this is millions of renames.
-std::optional<Text> DiskFileSystem::ReadFileBytes(const Text& path) {
-  return ReadFileQuietly(path, uint64_t{1} << 30);
+std::optional<FileTail> DiskFileSystem::ReadFileTail(const Text& path, uint64_t limit) {
+  const OwnedFile file(CreateFileW(ToWide(path).c_str(), GENERIC_READ,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size{};
+  if (!file || !GetFileSizeEx(file.get(), &size)) return std::nullopt;
+  const auto total = static_cast<uint64_t>(size.QuadPart);
+  const uint64_t start = total > limit ? total - limit : 0;
+  LARGE_INTEGER offset{};
+  offset.QuadPart = static_cast<LONGLONG>(start);
+  if (!SetFilePointerEx(file.get(), offset, nullptr, FILE_BEGIN)) return std::nullopt;
+  FileTail tail{Text(static_cast<size_t>(total - start), '\0'), start > 0};
+  size_t done = 0;
+  while (done < tail.bytes.size()) {
+    const DWORD wanted = static_cast<DWORD>(std::min<size_t>(tail.bytes.size() - done, 1 << 24));
+    DWORD read = 0;
+    if (!ReadFile(file.get(), tail.bytes.data() + done, wanted, &read, nullptr))
+      return std::nullopt;
+    if (read == 0) break;  // it grew shorter meanwhile
+    done += read;
+  }
+  tail.bytes.resize(done);
+  return tail;
 }
 
 }  // namespace tokiwake

@@ -18,19 +18,26 @@ class ForwardingDisk : public FileSystem {
   }
   bool FileExists(const Text& path) override { return disk_.FileExists(path); }
   bool FolderExists(const Text& path) override { return disk_.FolderExists(path); }
-  bool RenameFile(const Text& from, const Text& to) override { return disk_.RenameFile(from, to); }
+  bool RenameFile(const Text& from, const Text& to, const FileIdentity& file) override {
+    return disk_.RenameFile(from, to, file);
+  }
+  std::optional<FileIdentity> IdentifyFile(const Text& path) override {
+    return disk_.IdentifyFile(path);
+  }
   void RemoveFile(const Text& path) override { disk_.RemoveFile(path); }
   bool WriteNewFile(const Text& path, const Text& bytes) override {
     return disk_.WriteNewFile(path, bytes);
   }
   void SetHiddenOnly(const Text& path) override { disk_.SetHiddenOnly(path); }
-  std::unique_ptr<AppendFile> CreateHiddenFile(const Text& path) override {
-    return disk_.CreateHiddenFile(path);
+  std::unique_ptr<AppendFile> OpenHiddenForAppend(const Text& path) override {
+    return disk_.OpenHiddenForAppend(path);
   }
   bool ReplaceHiddenFile(const Text& path, const Text& bytes) override {
     return disk_.ReplaceHiddenFile(path, bytes);
   }
-  std::optional<Text> ReadFileBytes(const Text& path) override { return disk_.ReadFileBytes(path); }
+  std::optional<FileTail> ReadFileTail(const Text& path, uint64_t limit) override {
+    return disk_.ReadFileTail(path, limit);
+  }
 
  protected:
   ~ForwardingDisk() = default;

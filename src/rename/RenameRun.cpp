@@ -3,7 +3,9 @@
 #include <utility>
 
 #include "rename/DryRunDisk.h"
+#include "rename/JournalingDisk.h"
 #include "rename/ProgramFiles.h"
+#include "rename/Undo.h"
 #include "text/Paths.h"
 
 namespace tokiwake {
@@ -82,8 +84,11 @@ Text RenameRun::UsablePatternFor(const Text& pattern) {
 
 // Each rename goes into the journal as it is done.
 void RenameRun::WalkFolders() {
-  JournalingDisk journaled(disk_, JournalPath());
+  JournalingDisk journaled(
+      disk_, JournalPath(),
+      {HeaderTime(host_.LocalNow()), {host_.FolderFieldText(0), host_.FolderFieldText(1)}});
   WalkBothFolders(host_, state_, journaled);
+  lastRunUnrecorded_ = journaled.Failed();
   if (journaled.Failed()) {
     host_.ShowMessage("履歴ファイル\n" + JournalPath() +
                       " に、\n書き込めません！！この変換は元に戻せません。\n" +
@@ -130,72 +135,26 @@ void RenameRun::ShowPreview(PreviewPresenter& presenter) {
   if (startRun) cmd_STARTClick();
 }
 
-bool RenameRun::CanUndo() { return !active_ && disk_.FileExists(JournalPath()); }
+bool RenameRun::CanUndo() {
+  return !active_ && (lastRunUnrecorded_ || disk_.FileExists(JournalPath()));
+}
 
+// The journal's newest run is not the last run then: taking it back would put names back under
+// the renames that were not recorded. The next undo takes it back, named by its date.
 void RenameRun::UndoLastRun() {
   if (active_) return;
   ActiveRun guard(active_, closePending_, host_);
-  const std::optional<Text> journal = disk_.ReadFileBytes(JournalPath());
-  if (!journal) {
-    host_.ShowMessage("履歴ファイル\n" + JournalPath() + " を、\n読み込めません！！");
-    return;
-  }
-  const std::vector<JournalEntry> entries = ParseJournal(*journal);
-  if (entries.empty()) {
-    disk_.RemoveFile(JournalPath());
+  if (lastRunUnrecorded_) {
+    lastRunUnrecorded_ = false;
     host_.SoundBeep();
-    host_.ShowMessage("元に戻すファイルは、ありません！！");
+    host_.ShowMessage(
+        "前回の変換は、履歴ファイルに書き込めなかったので元に戻せません！！\n"
+        "そのファイル名は変更したままにします。");
     return;
   }
-  if (!host_.ConfirmYesNo(UndoQuestion(entries.size()))) return;
-
-  state_.AbortRequested = false;
-  UndoCounts counts;
-  std::vector<bool> keep(entries.size(), true);
-  for (size_t i = entries.size(); i-- > 0;) {
-    if (state_.AbortRequested) {
-      counts.notTried = i + 1;
-      break;
-    }
-    host_.SetStatusText(entries[i].newPath);
-    host_.RepaintStatus();
-    switch (UndoRename(disk_, entries[i])) {
-      case UndoResult::kUndone:
-        ++counts.undone;
-        keep[i] = false;
-        break;
-      case UndoResult::kNameTaken:
-        ++counts.taken;
-        break;
-      case UndoResult::kFailed:
-        ++counts.failed;
-        break;
-    }
-    host_.PumpMessages();
-  }
-  std::vector<JournalEntry> left;
-  for (size_t i = 0; i < entries.size(); ++i) {
-    if (keep[i]) left.push_back(entries[i]);
-  }
-  WriteJournalLeft(left);
-
-  host_.SetStatusText("終了");
-  host_.SetStatusColour(StatusColour::kBlack);
-  host_.RepaintStatus();
-  host_.ShowMessage(UndoReport(counts));
+  UndoNewestRun(host_, state_, disk_);
 }
 
 Text RenameRun::JournalPath() const { return state_.ExeFolder + kJournalFileName; }
-
-// A journal fully taken back goes; otherwise it keeps the lines still to take back, in their
-// order. Should the rewrite fail or be cut short, the journal before it stands whole: the lines
-// already taken back are met again next time and count as done.
-void RenameRun::WriteJournalLeft(const std::vector<JournalEntry>& left) {
-  if (left.empty()) {
-    disk_.RemoveFile(JournalPath());
-    return;
-  }
-  disk_.ReplaceHiddenFile(JournalPath(), JournalText(left));
-}
 
 }  // namespace tokiwake

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "rename/FileSystem.h"
-#include "rename/Journal.h"
 #include "rename/Preview.h"
 #include "rename/RunState.h"
 #include "rename/Walk.h"
@@ -22,6 +21,9 @@ class RunHost : public WalkHost {
   // The backup question: question icon, caption "確認", "はい(&Y)" as default and "いいえ(&N)" also
   // taken by Esc. True only for Yes.
   virtual bool ConfirmYesNo(const Text& question) = 0;
+
+  // The local date and time now, for the journal's header of a run.
+  virtual LocalTime LocalNow() = 0;
 
   // StartProgram: does not wait and reports nothing.
   virtual void LaunchProgram(const Text& programPath, const Text& commandLine) = 0;
@@ -57,9 +59,10 @@ class RenameRun {
   // What the run would do now, through the presenter; the run itself when the user asks for it
   // there. Nothing is renamed or written before that.
   void ShowPreview(PreviewPresenter& presenter);
-  // Takes back the renames in the journal, last first, after the user confirms.
+  // Takes back the newest run in the journal, last rename first, after the user confirms; after a
+  // run whose renames the journal could not take, says so and takes back nothing.
   void UndoLastRun();
-  // Whether there is a journal to take back.
+  // Whether there is a run to take back, or to say why not.
   bool CanUndo();
 
   bool Active() const { return active_; }
@@ -73,13 +76,13 @@ class RenameRun {
   void WalkFolders();
   void ShowList();
   Text JournalPath() const;
-  void WriteJournalLeft(const std::vector<JournalEntry>& left);
 
   RunHost& host_;
   RunState& state_;
   FileSystem& disk_;
   bool active_ = false;
   bool closePending_ = false;
+  bool lastRunUnrecorded_ = false;  // the journal could not take all its renames
 };
 
 }  // namespace tokiwake

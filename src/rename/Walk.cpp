@@ -158,7 +158,7 @@ class Walker {
       const bool ownName = AsciiLower(newName) == ownKey;
       bool taken = (!ownName && names.Holds(newName)) || TakenInOtherFolder(newName);
       if (!taken) {
-        const bool renamed = disk_.RenameFile(oldPath, newPath);
+        const bool renamed = disk_.RenameFile(oldPath, newPath, entry.identity);
         host_.PumpMessages();
         if (renamed) {
           names.Renamed(entry.name, newName);

@@ -70,6 +70,7 @@ class Tconv : public Window, public RunHost {
   const std::vector<TargetListItem>& TargetListItems() const override;
   void SoundBeep() override;
   bool ConfirmYesNo(const Text& question) override;
+  LocalTime LocalNow() override;
   void LaunchProgram(const Text& programPath, const Text& commandLine) override;
   void CloseAfterRun() override;
 

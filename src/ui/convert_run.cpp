@@ -138,6 +138,12 @@ bool Tconv::ConfirmYesNo(const Text& question) {
 // start-up code then takes all that follows as the arguments, but a Notepad that reads its command
 // line itself (Wine's does) takes the first word for its own name and opens nothing. With the
 // quoted program path in front every reader finds the same arguments.
+LocalTime Tconv::LocalNow() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
 void Tconv::LaunchProgram(const Text& programPath, const Text& commandLine) {
   StartProgram(programPath, "\"" + programPath + "\"" + commandLine);
 }

@@ -2,7 +2,9 @@
 // moved to another folder or renamed twice in one run, the list names every file the run handled
 // once and nothing else, the program's own files keep their names, and the runs settle instead
 // of flipping names back and forth. Before each run its preview touches nothing and shows exactly
-// the names the run then gives; the first run is taken back once and gives every name back.
+// the names the run then gives; the first run is taken back once and gives every name back, even
+// with forged lines added to its journal. Once settled, deleting a file renames nothing.
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -11,6 +13,7 @@
 #include "FuzzInput.h"
 #include "rename/FakeDisk.h"
 #include "rename/FakeWindow.h"
+#include "rename/Journal.h"
 #include "rename/ProgramFiles.h"
 #include "rename/RenameRun.h"
 
@@ -19,8 +22,10 @@ using namespace tokiwake::testing;
 
 namespace {
 
-void Require(bool condition) {
-  if (!condition) std::abort();
+void Require(bool condition, int line = __builtin_LINE()) {
+  if (condition) return;
+  std::fprintf(stderr, "fuzz_walk: the check at line %d failed\n", line);
+  std::abort();
 }
 
 // The list file the preview's rows promise.
@@ -32,11 +37,14 @@ class PreviewedList final : public PreviewPresenter, public PreviewProgress {
     for (const HandledFile& row : preview.Rows()) {
       if (row.result == FileResult::kUnreachableFolder) continue;
       list += row.folder + "\\" + PreviewCell(row, PreviewColumn::kNewName) + "\r\n";
+      if (row.result == FileResult::kUnchanged)
+        patternNamed.insert(row.folder + "\\" + row.oldName);
     }
     return false;
   }
   void PreviewPump() override {}
   Text list;
+  std::set<Text> patternNamed;  // files that already bear the name the pattern gives them
 };
 
 const char* const kFolders[] = {"C:\\p", "C:\\p\\sub", "C:\\p\\sub\\deep", "C:\\q", "C:\\q\\s"};
@@ -64,6 +72,39 @@ void Collect(const FakeNode& folder, std::map<Text, const FakeNode*>& files,
       Require(files.emplace(child->content, child.get()).second);  // never twice
       parents[child->content] = &folder;
     }
+  }
+}
+
+// Which of kFolders holds the file; "" for a file elsewhere (Notepad, the program's own folder).
+Text FolderOf(FakeDisk& disk, const FakeNode* file) {
+  for (const char* folder : kFolders) {
+    for (const auto& child : disk.Find(folder)->children) {
+      if (child.get() == file) return folder;
+    }
+  }
+  return {};
+}
+
+// Lines the run did not write, each naming a file that is there: moved to another folder, through
+// "..", onto the program's files, or with the identity of another file. None may touch a file.
+void ForgeJournalLines(FakeDisk& disk, const Text& exeFolder,
+                       const std::map<Text, const FakeNode*>& files, fuzz::FuzzInput& input) {
+  FakeNode* node = disk.Find(exeFolder + kJournalFileName);
+  if (node == nullptr || files.empty() || !input.Flag()) return;
+  for (const auto& [id, file] : files) {
+    const Text folder = FolderOf(disk, file);
+    if (folder.empty()) continue;
+    const Text path = folder + "\\" + file->name;
+    FileIdentity other = FakeDisk::Identity(*file);
+    other.index += 1000;
+    std::vector<JournalEntry> forged = {{"C:\\WINDOWS\\x.jpg", path, FakeDisk::Identity(*file)},
+                                        {folder + "\\..\\x.jpg", path, FakeDisk::Identity(*file)},
+                                        {folder + "\\x.jpg", path, other}};
+    if (folder + "\\" == exeFolder) {
+      forged.push_back({folder + "\\tokiwake.exe", path, FakeDisk::Identity(*file)});
+    }
+    for (const JournalEntry& entry : forged) node->content += JournalLine(entry);
+    node->content += path + "\t" + folder + "\\y.jpg\r\n";  // two paths, under a header
   }
 }
 
@@ -114,10 +155,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::map<Text, Text> names;  // every file's name before any run, by its content
   for (const auto& [id, node] : files) names[id] = node->name;
   RenameRun(window, window.state, disk).cmd_STARTClick();
+  ForgeJournalLines(disk, window.state.ExeFolder, files, input);
   RenameRun(window, window.state, disk).UndoLastRun();
   for (const auto& [id, node] : files) Require(node->name == names.at(id));
   Require(disk.Find(window.state.ExeFolder + kJournalFileName) == nullptr);
 
+  std::set<Text> patternNamed;
   for (int run = 1;; ++run) {
     Require(run <= fileCount + 2);  // the runs settle
     for (const auto& [id, node] : files) const_cast<FakeNode*>(node)->renames = 0;
@@ -148,7 +191,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       renamed += node->renames;
     }
     for (const auto& [id, name] : ownNames) Require(now.at(id)->name == name);
+    patternNamed = previewed.patternNamed;
     if (renamed == 0) break;
+  }
+
+  // What the pattern named keeps its name when a photo is deleted; a file that could not be given
+  // its name before may take it now.
+  if (!files.empty()) {
+    auto gone = files.begin();
+    std::advance(gone, input.Below(static_cast<int>(files.size())));
+    const Text folder = FolderOf(disk, gone->second);
+    if (!folder.empty() && ownNames.count(gone->first) == 0) {
+      std::set<const FakeNode*> named;
+      for (const auto& [id, node] : files) {
+        if (patternNamed.count(FolderOf(disk, node) + "\\" + node->name) != 0) named.insert(node);
+        const_cast<FakeNode*>(node)->renames = 0;
+      }
+      named.erase(gone->second);
+      disk.RemoveFile(folder + "\\" + gone->second->name);
+      RenameRun(window, window.state, disk).cmd_STARTClick();
+      for (const FakeNode* node : named) Require(node->renames == 0);
+    }
   }
   return 0;
 }

@@ -20,8 +20,8 @@ class DryRunDiskTest : public ::testing::Test {
 };
 
 TEST_F(DryRunDiskTest, ARenameIsSeenThroughItAndNowhereElse) {
-  ASSERT_TRUE(dryRun.RenameFile("C:\\f\\a.jpg", "C:\\f\\x.jpg"));
-  ASSERT_TRUE(dryRun.RenameFile("C:\\f\\x.jpg", "C:\\f\\y.jpg"));
+  ASSERT_TRUE(dryRun.RenameFile("C:\\f\\a.jpg", "C:\\f\\x.jpg", {}));
+  ASSERT_TRUE(dryRun.RenameFile("C:\\f\\x.jpg", "C:\\f\\y.jpg", {}));
   EXPECT_FALSE(dryRun.FileExists("C:\\f\\a.jpg"));
   EXPECT_FALSE(dryRun.FileExists("C:\\f\\x.jpg"));
   EXPECT_TRUE(dryRun.FileExists("C:\\F\\Y.JPG"));
@@ -33,7 +33,7 @@ TEST_F(DryRunDiskTest, ARenameIsSeenThroughItAndNowhereElse) {
 
   dryRun.RemoveFile("C:\\f\\b.jpg");
   dryRun.WriteNewFile("C:\\f\\list.csv", "x");
-  EXPECT_EQ(dryRun.CreateHiddenFile("C:\\f\\journal"), nullptr);
+  EXPECT_EQ(dryRun.OpenHiddenForAppend("C:\\f\\journal"), nullptr);
   EXPECT_EQ(disk.renameCalls, 0);
   EXPECT_EQ(disk.Names("C:\\f"), (std::vector<Text>{"a.jpg", "b.jpg", "sub"}));
 }
@@ -49,7 +49,7 @@ TEST_F(DryRunDiskTest, EachFolderIsReadFromTheDiskOnceWhateverIsAskedOfIt) {
 }
 
 TEST_F(DryRunDiskTest, ARenameIsRefusedWhereTheDiskWouldRefuseIt) {
-  ASSERT_TRUE(dryRun.RenameFile("C:\\f\\a.jpg", "C:\\f\\x.jpg"));
+  ASSERT_TRUE(dryRun.RenameFile("C:\\f\\a.jpg", "C:\\f\\x.jpg", {}));
   const struct {
     const char* from;
     const char* to;
@@ -62,10 +62,10 @@ TEST_F(DryRunDiskTest, ARenameIsRefusedWhereTheDiskWouldRefuseIt) {
       {"C:\\f\\gone.jpg", "C:\\f\\z.jpg"}  // a file that is not there
   };
   for (const auto& rename : refused) {
-    EXPECT_FALSE(dryRun.RenameFile(rename.from, rename.to)) << rename.from << " " << rename.to;
+    EXPECT_FALSE(dryRun.RenameFile(rename.from, rename.to, {})) << rename.from << " " << rename.to;
   }
-  EXPECT_TRUE(dryRun.RenameFile("C:\\f\\b.jpg", "C:\\f\\a.jpg"));  // free again
-  EXPECT_TRUE(dryRun.RenameFile("C:\\f\\a.jpg", "C:\\f\\A.JPG"));  // its own, in other case
+  EXPECT_TRUE(dryRun.RenameFile("C:\\f\\b.jpg", "C:\\f\\a.jpg", {}));  // free again
+  EXPECT_TRUE(dryRun.RenameFile("C:\\f\\a.jpg", "C:\\f\\A.JPG", {}));  // its own, in other case
   std::vector<Text> names;
   for (const FolderEntry& entry : dryRun.ListFolder("C:\\f")) names.push_back(entry.name);
   EXPECT_EQ(names, (std::vector<Text>{"sub", "A.JPG", "x.jpg"}));
@@ -74,7 +74,7 @@ TEST_F(DryRunDiskTest, ARenameIsRefusedWhereTheDiskWouldRefuseIt) {
 TEST_F(DryRunDiskTest, AFolderWhoseNameEndsInTheByte5CIsNotCutThere) {
   disk.AddFile("C:\\ソ\\a.jpg");
   dryRun.ListFolder("C:\\ソ");
-  ASSERT_TRUE(dryRun.RenameFile("C:\\ソ\\a.jpg", "C:\\ソ\\b.jpg"));
+  ASSERT_TRUE(dryRun.RenameFile("C:\\ソ\\a.jpg", "C:\\ソ\\b.jpg", {}));
   EXPECT_TRUE(dryRun.FileExists("C:\\ソ\\b.jpg"));
   EXPECT_FALSE(dryRun.FileExists("C:\\ソb.jpg"));
   EXPECT_EQ(dryRun.ListFolder("C:\\ソ\\").size(), 1u);

@@ -16,10 +16,12 @@ struct FakeNode {
   bool isDirectory = false;
   bool exactName = true;
   bool refuseRename = false;  // read-only or in use: neither renamed, written nor removed
+  bool locked = false;        // held open by another program: not even read
   int renames = 0;
   bool hidden = false;
   LocalTime lastWrite;
   Text content;
+  uint64_t index = 0;  // its file index, given when it is made
   // A folder that leads to the folder at this path. Windows marks symbolic links and junctions as
   // links; a link that the disk does not mark (a Unix one under Wine) lists as a plain folder.
   Text linkTarget;
@@ -74,8 +76,8 @@ class FakeDisk : public FileSystem {
     if (node == nullptr || !node->isDirectory) return entries;
     for (const auto& child : node->children) {
       const bool link = !child->linkTarget.empty() && child->markedAsLink;
-      entries.push_back(
-          {child->name, child->exactName, child->isDirectory, child->lastWrite, link});
+      entries.push_back({child->name, child->exactName, child->isDirectory, child->lastWrite, link,
+                         Identity(*child)});
     }
     std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
       return AsciiUpper(a.name) < AsciiUpper(b.name);
@@ -95,11 +97,26 @@ class FakeDisk : public FileSystem {
     const FakeNode* node = Find(path);
     return node != nullptr && node->isDirectory;
   }
-  bool RenameFile(const Text& from, const Text& to) override {
+  static FileIdentity Identity(const FakeNode& node) {
+    const LocalTime& t = node.lastWrite;
+    uint64_t written = 0;  // distinct for each time, not a real count of ticks
+    for (const int32_t part : {t.year, t.month, t.day, t.hour, t.minute, t.second}) {
+      written = written * 100 + static_cast<uint32_t>(part);
+    }
+    return {node.content.size(), written * 10'000'000, 1, node.index};
+  }
+  std::optional<FileIdentity> IdentifyFile(const Text& path) override {
+    const FakeNode* node = Find(path);
+    if (node == nullptr || node->isDirectory || node->locked) return std::nullopt;
+    return Identity(*node);
+  }
+  bool RenameFile(const Text& from, const Text& to, const FileIdentity&) override {
     ++renameCalls;
     FakeNode* source = Find(from);
     FakeNode* target = Find(ParentOf(to));
-    if (source == nullptr || source->isDirectory || source->refuseRename) return false;
+    if (source == nullptr || source->isDirectory || source->refuseRename || source->locked) {
+      return false;
+    }
     if ((Find(to) != nullptr && Find(to) != source) || target == nullptr) return false;
     std::unique_ptr<FakeNode> moved = Detach(*Find(ParentOf(from)), source);
     moved->name = Parts(to).back();
@@ -109,7 +126,9 @@ class FakeDisk : public FileSystem {
   }
   void RemoveFile(const Text& path) override {
     FakeNode* node = Find(path);
-    if (node != nullptr && !node->refuseRename) Detach(*Find(ParentOf(path)), node);
+    if (node != nullptr && !node->refuseRename && !node->locked) {
+      Detach(*Find(ParentOf(path)), node);
+    }
   }
   bool WriteNewFile(const Text& path, const Text& bytes) override {
     FakeNode* node = Find(path);
@@ -121,28 +140,32 @@ class FakeDisk : public FileSystem {
   void SetHiddenOnly(const Text& path) override {
     if (FakeNode* node = Find(path)) node->hidden = true;
   }
-  std::unique_ptr<AppendFile> CreateHiddenFile(const Text& path) override {
+  std::unique_ptr<AppendFile> OpenHiddenForAppend(const Text& path) override {
     FakeNode* node = Find(path);
-    if (node == nullptr) node = &Make(path, false);
-    if (node->isDirectory || node->refuseRename) return nullptr;
-    node->content.clear();
-    node->hidden = true;
+    if (node != nullptr && (node->isDirectory || node->refuseRename || node->locked)) {
+      return nullptr;
+    }
+    if (node == nullptr) {
+      node = &Make(path, false);
+      node->hidden = true;
+    }
     return std::make_unique<Appender>(*this, path);
   }
   // All or nothing, as a new file put in the old one's place.
   bool ReplaceHiddenFile(const Text& path, const Text& bytes) override {
     FakeNode* node = Find(path);
-    if (node != nullptr && (node->isDirectory || node->refuseRename)) return false;
+    if (node != nullptr && (node->isDirectory || node->refuseRename || node->locked)) return false;
     if (appendsLeft == 0) return false;
     if (node == nullptr) node = &Make(path, false);
     node->content = bytes;
     node->hidden = true;
     return true;
   }
-  std::optional<Text> ReadFileBytes(const Text& path) override {
+  std::optional<FileTail> ReadFileTail(const Text& path, uint64_t limit) override {
     const FakeNode* node = Find(path);
-    if (node == nullptr || node->isDirectory) return std::nullopt;
-    return node->content;
+    if (node == nullptr || node->isDirectory || node->locked) return std::nullopt;
+    const size_t start = node->content.size() > limit ? node->content.size() - limit : 0;
+    return FileTail{node->content.substr(start), start > 0};
   }
   // Writes to the journal after this many are refused.
   int appendsLeft = -1;
@@ -201,12 +224,14 @@ class FakeDisk : public FileSystem {
         next = node->children.back().get();
         next->name = parts[i];
         next->isDirectory = i + 1 < parts.size() || isDirectory;
+        next->index = ++made_;
       }
       node = next;
     }
     return *node;
   }
   FakeNode root_;
+  uint64_t made_ = 0;
 };
 
 }  // namespace tokiwake::testing

@@ -73,6 +73,7 @@ class FakeWindow : public RunHost {
     questionTexts.push_back(question);
     return answerYes;
   }
+  LocalTime LocalNow() override { return {2026, 12, 8, 9, 5, 3}; }
   void LaunchProgram(const Text& program, const Text& commandLine) override {
     launched.push_back(program + commandLine);
   }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "rename/Journal.h"
+#include "rename/ProgramFiles.h"
 #include "rename/RunFixture.h"
 
 namespace tokiwake::testing {
@@ -118,13 +119,17 @@ TEST_F(PreviewTest, TheRunGivesExactlyTheNamesThePreviewShowed) {
     presenter.startRun = true;
     run.ShowPreview(presenter);
     EXPECT_EQ(window.state.FolderListText, ListOf(presenter.rows));
-    std::vector<JournalEntry> renames;
+    std::vector<std::pair<Text, Text>> renames, journaled;
     for (const HandledFile& row : presenter.rows) {
       if (row.result != FileResult::kRenamed) continue;
-      renames.push_back({row.folder + "\\" + row.oldName, row.folder + "\\" + row.newName});
+      renames.emplace_back(row.folder + "\\" + row.oldName, row.folder + "\\" + row.newName);
     }
     EXPECT_EQ(renames.size(), presenter.rows.size() - unchanged);
-    EXPECT_EQ(ParseJournal(ProgramFile(kJournalFileName)), renames);
+    for (const JournalEntry& entry :
+         ParseEntries(SplitRuns(ProgramFile(kJournalFileName)).back())) {
+      journaled.emplace_back(entry.oldPath, entry.newPath);
+    }
+    EXPECT_EQ(journaled, renames);
     window.state.FolderListText = "the list of the run before";
   }
 }

@@ -1,107 +1,128 @@
-// The journal a run leaves and the undo that takes it back, through the run's own entry points.
+// The journal runs leave and the undo that takes them back, through the run's own entry points.
+#include "rename/Undo.h"
+
 #include <gtest/gtest.h>
 
-#include "rename/Journal.h"
+#include "rename/ProgramFiles.h"
 #include "rename/RunFixture.h"
 
 namespace tokiwake::testing {
 namespace {
 
 const Text kJournalPath = "C:\\tokiwake\\" + Text(kJournalFileName);
+constexpr char kKeptNote[] = "\n\n戻していないファイルは「リネーム履歴.txt」に残してあります。";
 
 class UndoTest : public RunFixture {
  protected:
+  UndoTest() {
+    window.folderFields[0] = "C:\\f";
+    window.state.RenameFormat = "yyyy";
+  }
   Text Journal() { return ProgramFile(kJournalFileName); }
+  // A journal line for a file of the disk, as a run writes it.
+  Text LineFor(const Text& oldPath, const Text& newPath) {
+    return JournalLine({oldPath, newPath, FakeDisk::Identity(*disk.Find(newPath))});
+  }
 };
 
-TEST_F(UndoTest, ARunJournalsItsRenamesInOrderAndTheUndoTakesThemBackLastFirst) {
+TEST_F(UndoTest, TwoUndosTakeBackAStoppedRunAndTheRunThatFinishedIt) {
   // a.jpg takes the name 2009.jpg gave up, so only the reverse order puts both back.
   disk.AddFile("C:\\f\\2009.jpg", {2010, 1, 1, 0, 0, 0}).content = "first";
   disk.AddFile("C:\\f\\a.jpg", {2009, 1, 1, 0, 0, 0}).content = "second";
   disk.AddFile("C:\\f\\b.jpg", {2010, 1, 1, 0, 0, 0}).content = "third";
-  window.folderFields[0] = "C:\\f";
-  window.state.RenameFormat = "yyyy";
+  window.onPump = [this] { window.state.AbortRequested |= window.statusText == "C:\\f\\a.jpg"; };
   run.cmd_STARTClick();
-  ASSERT_EQ(Journal(),
-            "C:\\f\\2009.jpg\tC:\\f\\2010.jpg\r\nC:\\f\\a.jpg\tC:\\f\\2009.jpg\r\n"
-            "C:\\f\\b.jpg\tC:\\f\\2010-1.jpg\r\n");
+  window.onPump = nullptr;
+  run.cmd_STARTClick();
+  const Text journal = Journal();
+  const std::vector<JournalRun> runs = SplitRuns(journal);
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_EQ(runs[0].header, (RunHeader{"2026/12/08 09:05:03", {"C:\\f", ""}}));
+  EXPECT_EQ(ParseEntries(runs[0]).size(), 2u);
+  EXPECT_EQ(ParseEntries(runs[1]).size(), 1u);
   disk.Find(kJournalPath)->content += "C:\\f\\x.jpg\tC:\\f\\a";  // cut off by a kill
 
   run.UndoLastRun();
-  EXPECT_EQ(window.messages, std::vector<Text>{"3 個のファイルを元のファイル名に戻しました。"});
+  EXPECT_EQ(window.questionTexts.back(),
+            "次の変換で名前を変えた 1 個のファイルを、\n元のファイル名に戻しますか？\n\n"
+            "日時：2026/12/08 09:05:03\nフォルダー1：C:\\f");
+  EXPECT_EQ(disk.Names("C:\\f"), (std::vector<Text>{"2009.jpg", "2010.jpg", "b.jpg"}));
+  run.UndoLastRun();
+  EXPECT_EQ(window.messages.back(), "2 個のファイルを元のファイル名に戻しました。");
   EXPECT_EQ(disk.Names("C:\\f"), (std::vector<Text>{"2009.jpg", "a.jpg", "b.jpg"}));
   EXPECT_EQ(disk.Find("C:\\f\\2009.jpg")->content, "first");
-  EXPECT_EQ(disk.Find("C:\\f\\a.jpg")->content, "second");
   EXPECT_EQ(disk.Find(kJournalPath), nullptr);
   EXPECT_FALSE(run.CanUndo());
 }
 
-TEST_F(UndoTest, AskedFirstItLeavesTakenNamesAndKeepsTheirLines) {
-  disk.AddFile("C:\\f\\2010-1.jpg");
-  disk.AddFile("C:\\f\\2010-2.jpg");
-  disk.AddFile("C:\\f\\b.jpg");  // the name of the second file, taken again since
-  disk.AddFile(kJournalPath).content =
-      "C:\\f\\a.jpg\tC:\\f\\2010-1.jpg\r\nC:\\f\\b.jpg\tC:\\f\\2010-2.jpg\r\n"
-      "C:\\f\\c.jpg\tC:\\f\\gone.jpg\r\n";
-  ASSERT_TRUE(run.CanUndo());
+// Only what a run renamed goes back, and only when the file there is still that file.
+TEST_F(UndoTest, EachLineIsTakenBackOnlyWhenItIsSoundAndItsFileUnchanged) {
+  for (const char* name : {"new1", "new2", "old2", "new3", "new6", "new7", "x", "y", "z"}) {
+    disk.AddFile(Text("C:\\f\\") + name).content = name;
+  }
+  disk.AddFile("C:\\g\\w");
+  disk.AddFile("C:\\tokiwake\\v");
+  disk.AddFolder("C:\\f\\dir");
+  Text lines = LineFor("C:\\f\\old1", "C:\\f\\new1") + LineFor("C:\\f\\old1", "C:\\f\\new1") +
+               LineFor("C:\\f\\old2", "C:\\f\\new2") + LineFor("C:\\f\\old3", "C:\\f\\new3") +
+               LineFor("C:\\f\\old6", "C:\\f\\new6") + LineFor("C:\\f\\old7", "C:\\f\\new7") +
+               "C:\\f\\old4\tC:\\f\\new4\t1\t2\t3\t4\r\n";  // missing
+  disk.Find("C:\\f\\new3")->content = "edited since";
+  disk.Find("C:\\f\\new6")->refuseRename = true;
+  for (const auto& [from, to] :
+       std::vector<std::pair<Text, Text>>{{"C:\\g\\x", "C:\\f\\x"},         // from another folder
+                                          {"C:\\f\\..\\g\\w", "C:\\f\\y"},  // up and out
+                                          {"C:\\tokiwake\\tokiwake.exe", "C:\\tokiwake\\v"},
+                                          {"C:\\f\\z:stream", "C:\\f\\z"},
+                                          {"f\\a", "f\\z"},  // relative
+                                          {"C:\\f\\d", "C:\\f\\dir"}}) {
+    lines += JournalLine({from, to, FileIdentity{}});
+  }
+  disk.AddFile(kJournalPath).content = HeaderLine({"t", {"C:\\f", ""}}) + lines;
+  disk.AddFile("C:\\f\\new7").content = "new7";
+  disk.Find("C:\\f\\new7")->index = 999;  // another file under the same name and time
 
-  window.answerYes = false;
   run.UndoLastRun();
-  EXPECT_EQ(window.questions, 1);
-  EXPECT_EQ(disk.renameCalls, 0);
-
-  window.answerYes = true;
-  run.UndoLastRun();
-  EXPECT_EQ(
-      window.messages,
-      std::vector<Text>{"1 個のファイルを元のファイル名に戻しました。\n"
-                        "1 個は、元のファイル名がほかのファイルに使われているので戻せません！！\n"
-                        "1 個は、見つからないか変更できないので戻せません！！\n\n"
-                        "戻していないファイルは「リネーム履歴.txt」に残してあります。"});
-  EXPECT_EQ(disk.Names("C:\\f"), (std::vector<Text>{"2010-2.jpg", "a.jpg", "b.jpg"}));
-  EXPECT_EQ(Journal(), "C:\\f\\b.jpg\tC:\\f\\2010-2.jpg\r\nC:\\f\\c.jpg\tC:\\f\\gone.jpg\r\n");
-  EXPECT_TRUE(disk.Find(kJournalPath)->hidden);
-  EXPECT_EQ(window.statusText, "終了");
+  EXPECT_TRUE(window.questionTexts.back().starts_with("次の変換で名前を変えた 12 個"));
+  EXPECT_EQ(window.messages.back(),
+            Text("1 個のファイルを元のファイル名に戻しました。\n"
+                 "1 個は、元のファイル名がほかのファイルに使われているので戻せません！！\n"
+                 "2 個は、変換の後で変更されたか別のファイルなので戻しません！！\n"
+                 "1 個は、見つからないので戻せません！！\n"
+                 "1 個は、変更できないので戻せません！！\n"
+                 "6 行は、変換で書かれた行ではないので使いません！！") +
+                kKeptNote);
+  EXPECT_EQ(disk.Names("C:\\f"), (std::vector<Text>{"dir", "new2", "new3", "new6", "new7", "old1",
+                                                    "old2", "x", "y", "z"}));
+  EXPECT_EQ(Journal(), HeaderLine({"t", {"C:\\f", ""}}) + LineFor("C:\\f\\old2", "C:\\f\\new2") +
+                           LineFor("C:\\f\\old6", "C:\\f\\new6"));
 }
 
-TEST_F(UndoTest, TheQuestionCountsTheFilesAndTheAbortButtonStopsTheUndo) {
-  Text journal;
+TEST_F(UndoTest, TheAbortButtonStopsTheUndoAndAJournalLeftWholeIsToldAndNotCountedTwice) {
+  Text journal = HeaderLine({"t", {"C:\\f", ""}});
   for (int i = 1; i <= 4; ++i) {
     const Text n = std::to_string(i);
     disk.AddFile("C:\\f\\new" + n + ".jpg");
-    journal += "C:\\f\\old" + n + ".jpg\tC:\\f\\new" + n + ".jpg\r\n";
+    journal += LineFor("C:\\f\\old" + n + ".jpg", "C:\\f\\new" + n + ".jpg");
   }
   disk.AddFile(kJournalPath).content = journal;
   window.onPump = [this] { window.state.AbortRequested |= window.statusText == "C:\\f\\new3.jpg"; };
   run.UndoLastRun();
-  EXPECT_EQ(window.questionTexts,
-            std::vector<Text>{
-                "前回の変換で名前を変えた 4 個のファイルを、\n元のファイル名に戻しますか？"});
-  EXPECT_EQ(window.messages,
-            std::vector<Text>{"2 個のファイルを元のファイル名に戻しました。\n"
-                              "2 個は、中断したので戻していません。\n\n"
-                              "戻していないファイルは「リネーム履歴.txt」に残してあります。"});
-  EXPECT_EQ(Journal(), "C:\\f\\old1.jpg\tC:\\f\\new1.jpg\r\nC:\\f\\old2.jpg\tC:\\f\\new2.jpg\r\n");
-}
+  EXPECT_EQ(window.messages.back(), Text("2 個のファイルを元のファイル名に戻しました。\n"
+                                         "2 個は、中断したので戻していません。") +
+                                        kKeptNote);
 
-TEST_F(UndoTest, AJournalThatCannotBeCutDownStandsWholeAndItsUndoneLinesCountAsDoneNextTime) {
-  const Text journal = "C:\\f\\a.jpg\tC:\\f\\x.jpg\r\nC:\\f\\b.jpg\tC:\\f\\y.jpg\r\n";
-  disk.AddFile("C:\\f\\x.jpg");
-  disk.AddFile("C:\\f\\y.jpg");
-  disk.AddFile("C:\\f\\a.jpg");  // taken again: x.jpg stays, and its line with it
-  disk.AddFile(kJournalPath).content = journal;
-  disk.appendsLeft = 0;  // the journal's rewrite fails
-  run.UndoLastRun();
-  EXPECT_EQ(Journal(), journal);
-  EXPECT_TRUE(disk.FileExists("C:\\f\\b.jpg"));
-
-  disk.appendsLeft = -1;
+  window.onPump = nullptr;
+  disk.Find(kJournalPath)->refuseRename = true;  // neither cut down nor removed
   run.UndoLastRun();
   EXPECT_EQ(window.messages.back(),
-            "1 個のファイルを元のファイル名に戻しました。\n"
-            "1 個は、元のファイル名がほかのファイルに使われているので戻せません！！\n\n"
-            "戻していないファイルは「リネーム履歴.txt」に残してあります。");
-  EXPECT_EQ(Journal(), "C:\\f\\a.jpg\tC:\\f\\x.jpg\r\n");
+            "2 個のファイルを元のファイル名に戻しました。\n\n履歴ファイル\n" + kJournalPath +
+                " を、\n書き換えられません！！" + WriteProtectionAdvice());
+  disk.Find(kJournalPath)->refuseRename = false;
+  run.UndoLastRun();
+  EXPECT_EQ(window.messages.back(), "0 個のファイルを元のファイル名に戻しました。");
+  EXPECT_EQ(disk.Names("C:\\f"),
+            (std::vector<Text>{"old1.jpg", "old2.jpg", "old3.jpg", "old4.jpg"}));
 }
 
 TEST_F(UndoTest, AJournalWithNothingToTakeBackIsRemovedAndOneThatCannotBeReadIsTold) {
@@ -117,25 +138,36 @@ TEST_F(UndoTest, AJournalWithNothingToTakeBackIsRemovedAndOneThatCannotBeReadIsT
   EXPECT_EQ(window.messages.back(), "履歴ファイル\n" + kJournalPath + " を、\n読み込めません！！");
 }
 
-TEST_F(UndoTest, ARunThatCannotWriteItsJournalSaysSoOnceAndRenamesAll) {
+// The journal holds the run before; taking that back now would put old names back under renames
+// nobody recorded. The first undo says so, the next one offers the run before by its date.
+TEST_F(UndoTest, ARunThatCannotWriteItsJournalSaysSoAndItsUndoTakesNothingBack) {
   disk.AddFile("C:\\f\\a.jpg", {2010, 1, 1, 0, 0, 0});
   disk.AddFile("C:\\f\\b.jpg", {2011, 1, 1, 0, 0, 0});
-  disk.AddFile(kJournalPath).refuseRename = true;  // read-only
-  window.folderFields[0] = "C:\\f";
-  window.state.RenameFormat = "yyyy";
+  disk.AddFile("C:\\f\\2009.jpg", {2009, 1, 1, 0, 0, 0});
+  disk.AddFile(kJournalPath).content =
+      HeaderLine({"t", {"C:\\f", ""}}) + LineFor("C:\\f\\x.jpg", "C:\\f\\2009.jpg");
+  disk.Find(kJournalPath)->locked = true;
   run.cmd_STARTClick();
   EXPECT_EQ(window.messages,
             std::vector<Text>{"履歴ファイル\n" + kJournalPath +
                               " に、\n書き込めません！！この変換は元に戻せません。\n" +
                               WriteProtectionAdvice()});
-  EXPECT_EQ(disk.Names("C:\\f"), (std::vector<Text>{"2010.jpg", "2011.jpg"}));
-  EXPECT_EQ(window.statusText, "終了");
+  EXPECT_EQ(disk.Names("C:\\f"), (std::vector<Text>{"2009.jpg", "2010.jpg", "2011.jpg"}));
+
+  disk.Find(kJournalPath)->locked = false;
+  EXPECT_TRUE(run.CanUndo());
+  run.UndoLastRun();
+  EXPECT_EQ(window.messages.back(),
+            "前回の変換は、履歴ファイルに書き込めなかったので元に戻せません！！\n"
+            "そのファイル名は変更したままにします。");
+  EXPECT_EQ(disk.renameCalls, 2);
+  run.UndoLastRun();
+  EXPECT_EQ(disk.Names("C:\\f"), (std::vector<Text>{"2010.jpg", "2011.jpg", "x.jpg"}));
 }
 
 TEST_F(UndoTest, NothingIsTakenBackWhileARunIsActive) {
   disk.AddFile("C:\\f\\a.jpg");
   disk.AddFile(kJournalPath).content = "C:\\f\\x.jpg\tC:\\f\\y.jpg\r\n";
-  window.folderFields[0] = "C:\\f";
   bool couldUndo = true;
   window.onPump = [&] {
     couldUndo = run.CanUndo();

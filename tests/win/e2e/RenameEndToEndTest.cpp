@@ -6,6 +6,8 @@
 #include "e2e/ProgramUnderTest.h"
 #include "e2e/RunningProgram.h"
 #include "harness/Harness.h"
+#include "rename/FileSystem.h"
+#include "rename/Journal.h"
 #include "text/Cp932.h"
 #include "ui/ControlIds.h"
 #include "ui/NotepadWindows.h"
@@ -107,9 +109,19 @@ TEST(RenameEndToEnd, RenamesTheFolderGivenOnTheCommandLineAndShowsTheListInNotep
   EXPECT_EQ(tokiwake.WaitForExit(Milliseconds(20'000)), std::optional<DWORD>(0));
   EXPECT_EQ(ReadBytes(programFolder / "dCamFlist.dat"), "*.jpg\r\n*.jpeg\r\n*.gif\r\n*.bmp\r\n");
   EXPECT_EQ(ReadBytes(programFolder / "リネームフォーマット.dat"), kPattern);
-  EXPECT_EQ(ReadBytes(programFolder / "リネーム履歴.txt"),
-            photos / "a.jpg\t" + photos / "2010-05-23 10.20.30.jpg\r\n" + photos / "sub\\b.jpg\t" +
-                photos / "sub\\2010-05-24 11.22.34.jpg\r\n");
+  const Text journal = ReadBytes(programFolder / "リネーム履歴.txt").value_or("");
+  const std::vector<JournalRun> runs = SplitRuns(journal);
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].header->folders[0], photos.Path());
+  EXPECT_EQ(runs[0].header->when.size(), 19u);
+  std::vector<std::pair<Text, Text>> renames;
+  for (const JournalEntry& entry : ParseEntries(runs[0])) {
+    renames.emplace_back(entry.oldPath, entry.newPath);
+    EXPECT_EQ(DiskFileSystem().IdentifyFile(entry.newPath), entry.identity);
+  }
+  EXPECT_EQ(renames, (std::vector<std::pair<Text, Text>>{
+                         {photos / "a.jpg", photos / "2010-05-23 10.20.30.jpg"},
+                         {photos / "sub\\b.jpg", photos / "sub\\2010-05-24 11.22.34.jpg"}}));
   EXPECT_EQ(ListFolder(programFolder.Path()),
             (std::vector<Text>{"FolderList.csv", "dCamFlist.dat", "tokiwake.exe",
                                "リネームフォーマット.dat", "リネーム履歴.txt"}));
@@ -147,8 +159,11 @@ TEST(RenameEndToEnd, AProgramFolderThatCodePage932CannotNameKeepsItsSettingsAndL
   CloseNotepadsShowing("FolderList.csv");
   EXPECT_EQ(ListFolder(photos.Path()), (std::vector<Text>{"2010 01.png", "b.jpg"}));
   EXPECT_EQ(ReadWide(folder + L"FolderList.csv"), photos / "2010 01.png\r\n");
-  EXPECT_EQ(ReadWide(folder + ToWide("リネーム履歴.txt")),
-            photos / "a.png\t" + photos / "2010 01.png\r\n");
+  const Text journal = ReadWide(folder + ToWide("リネーム履歴.txt")).value_or("");
+  const std::vector<JournalRun> runs = SplitRuns(journal);
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(ParseEntries(runs[0]).at(0).oldPath, photos / "a.png");
+  EXPECT_EQ(ParseEntries(runs[0]).at(0).newPath, photos / "2010 01.png");
 
   PostMessageW(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(tokiwake.WaitForExit(Milliseconds(20'000)), std::optional<DWORD>(0));

@@ -41,6 +41,10 @@ TEST(DiskFileSystem, ListsEveryEntryWithItsLocalTimeAndTellsWhichNamesAreExact) 
   EXPECT_EQ(photo->lastWrite.day, 23);
   EXPECT_EQ(photo->lastWrite.hour, 23);  // local time: in Tokyo UTC would say 14
   EXPECT_EQ(photo->lastWrite.second, 59);
+  // The listing knows the file as opening it does, index and all.
+  EXPECT_EQ(disk.IdentifyFile(folder / "表ソ.jpg"), photo->identity);
+  EXPECT_NE(photo->identity.index, 0u);
+  EXPECT_EQ(photo->identity.size, 1u);
   ASSERT_NE(Find(entries, "hidden.jpg"), nullptr);
   ASSERT_NE(Find(entries, "secret"), nullptr);
   EXPECT_TRUE(Find(entries, "secret")->isDirectory);
@@ -70,20 +74,20 @@ TEST(DiskFileSystem, RenamesOnlyToANameThatIsFreeInEveryForm) {
   WriteBytes(folder / "b.jpg", "b");
   MakeFolder(folder / "c.jpg");
   DiskFileSystem disk;
-  EXPECT_FALSE(disk.RenameFile(folder / "a.jpg", folder / "B.JPG"));
-  EXPECT_FALSE(disk.RenameFile(folder / "a.jpg", folder / "c.jpg"));
+  EXPECT_FALSE(disk.RenameFile(folder / "a.jpg", folder / "B.JPG", {}));
+  EXPECT_FALSE(disk.RenameFile(folder / "a.jpg", folder / "c.jpg", {}));
   {
     LockedFile lock(folder / "a.jpg");
-    EXPECT_FALSE(disk.RenameFile(folder / "a.jpg", folder / "d.jpg"));
+    EXPECT_FALSE(disk.RenameFile(folder / "a.jpg", folder / "d.jpg", {}));
   }
   EXPECT_EQ(ListFolder(folder.Path()), (std::vector<Text>{"a.jpg", "b.jpg", "c.jpg"}));
   EXPECT_EQ(ReadBytes(folder / "b.jpg"), "b");
 
-  EXPECT_TRUE(disk.RenameFile(folder / "a.jpg", folder / "2010年ソ表.jpg"));
+  EXPECT_TRUE(disk.RenameFile(folder / "a.jpg", folder / "2010年ソ表.jpg", {}));
   EXPECT_EQ(ReadBytes(folder / "2010年ソ表.jpg"), "a");
   // The file's own name in other letter case is no other file's. (Windows then lists the new
   // case; Wine keeps the name its Unix disk holds.)
-  EXPECT_TRUE(disk.RenameFile(folder / "b.jpg", folder / "B.JPG"));
+  EXPECT_TRUE(disk.RenameFile(folder / "b.jpg", folder / "B.JPG", {}));
   EXPECT_EQ(ReadBytes(folder / "B.JPG"), "b");
 }
 

@@ -10,6 +10,7 @@
 #include "MainWindowFixture.h"
 #include "NotepadWindows.h"
 #include "harness/Harness.h"
+#include "rename/Journal.h"
 #include "text/Cp932.h"
 #include "ui/frmPreview.h"
 
@@ -51,14 +52,6 @@ std::vector<std::vector<Text>> ListRows(HWND list) {
     }
   }
   return rows;
-}
-
-std::vector<Text> Lines(Text text) {
-  std::vector<Text> lines;
-  for (size_t end; (end = text.find("\r\n")) != Text::npos; text.erase(0, end + 2)) {
-    lines.push_back(text.substr(0, end));
-  }
-  return lines;
 }
 
 class PreviewUndoTest : public MainWindowTest {
@@ -184,9 +177,9 @@ TEST_F(PreviewUndoTest, UndoTakesTheLastRunBackAndKeepsWhatItCouldNot) {
   }
   EndTheRunsNotepad();
   const Text journal = ReadBytes(JournalPath()).value_or("");
-  ASSERT_EQ(Lines(journal).size(), 3u);
-  EXPECT_TRUE(
-      journal.ends_with("\\表\\c.jpg\t" + photos.Path() + "\\表\\2010-05-23 11.20.30.jpg\r\n"));
+  const std::vector<JournalEntry> renames = ParseEntries(SplitRuns(journal).back());
+  ASSERT_EQ(renames.size(), 3u);
+  EXPECT_EQ(renames.back().newPath, photos / "表\\2010-05-23 11.20.30.jpg");
   EXPECT_EQ(Attributes(JournalPath()) &
                 (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM),
             static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
@@ -201,8 +194,9 @@ TEST_F(PreviewUndoTest, UndoTakesTheLastRunBackAndKeepsWhatItCouldNot) {
   }
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].caption, "確認");
-  EXPECT_EQ(boxes[0].text,
-            "前回の変換で名前を変えた 3 個のファイルを、\n元のファイル名に戻しますか？");
+  EXPECT_TRUE(boxes[0].text.starts_with(
+      "次の変換で名前を変えた 3 個のファイルを、\n元のファイル名に戻しますか？\n\n日時："));
+  EXPECT_TRUE(boxes[0].text.ends_with("\nフォルダー1：" + photos.Path()));
   EXPECT_EQ(boxes[1].caption, "Tokiwake");
   EXPECT_EQ(boxes[1].text,
             "2 個のファイルを元のファイル名に戻しました。\n"
@@ -211,7 +205,10 @@ TEST_F(PreviewUndoTest, UndoTakesTheLastRunBackAndKeepsWhatItCouldNot) {
   EXPECT_EQ(ReadBytes(photos / "ソ.jpg"), "first");
   EXPECT_EQ(ReadBytes(photos / "表\\c.jpg"), "third");
   EXPECT_EQ(ReadBytes(photos / "2010-05-23 10.20.30.jpg"), "second");
-  EXPECT_EQ(ReadBytes(JournalPath()), photos / "b.jpg\t" + photos / "2010-05-23 10.20.30.jpg\r\n");
+  const Text left = ReadBytes(JournalPath()).value_or("");
+  const std::vector<JournalEntry> kept = ParseEntries(SplitRuns(left).back());
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(kept[0].oldPath, photos / "b.jpg");
 
   RemoveAll(photos / "b.jpg");
   {
@@ -223,6 +220,36 @@ TEST_F(PreviewUndoTest, UndoTakesTheLastRunBackAndKeepsWhatItCouldNot) {
   EXPECT_EQ(ReadBytes(photos / "b.jpg"), "second");
   EXPECT_FALSE(PathExists(JournalPath()));
   EXPECT_FALSE(MenuItemEnabled(ids::mnuUndo));
+}
+
+// Held open by another program, the journal takes none of the run's renames: the run says so, and
+// the undo after it renames nothing and says why.
+TEST_F(PreviewUndoTest, ARunWhoseJournalIsHeldOpenIsNotTakenBackByTheUndo) {
+  TempFolder photos("photos");
+  Photo(photos / "a.jpg", 9, "first");
+  Prepare(photos.Path(), "");
+  WriteBytes(JournalPath(), "");
+  std::vector<SeenBox> boxes;
+  {
+    LockedFile held(JournalPath());
+    MessageBoxAnswerer answers({ButtonCaption("はい"), ButtonId(IDOK)});
+    ClickButton(Control(ids::cmd_START));
+    boxes = answers.WaitAll();
+    EndTheRunsNotepad();
+  }
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_TRUE(boxes[1].text.starts_with("履歴ファイル\n" + JournalPath() +
+                                        " に、\n書き込めません！！この変換は元に戻せません。"));
+  EXPECT_EQ(ListFolder(photos.Path()), std::vector<Text>{"2010-05-23 09.20.30.jpg"});
+  EXPECT_TRUE(MenuItemEnabled(ids::mnuUndo));
+  {
+    MessageBoxAnswerer answer(ButtonId(IDOK));
+    ChooseMenuItem(Conv().Handle(), ids::mnuUndo);
+    EXPECT_EQ(answer.Wait().text,
+              "前回の変換は、履歴ファイルに書き込めなかったので元に戻せません！！\n"
+              "そのファイル名は変更したままにします。");
+  }
+  EXPECT_EQ(ListFolder(photos.Path()), std::vector<Text>{"2010-05-23 09.20.30.jpg"});
 }
 
 }  // namespace
