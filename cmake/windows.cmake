@@ -17,7 +17,8 @@ add_library(tokiwake_win32 STATIC ${TOKIWAKE_TOOLKIT_SOURCES})
 tokiwake_target(tokiwake_win32)
 target_link_libraries(tokiwake_win32 PUBLIC tokiwake_text)
 
-file(GLOB TOKIWAKE_LOGIC_SOURCES CONFIGURE_DEPENDS src/settings/*.cpp src/rename/*.cpp)
+file(GLOB TOKIWAKE_LOGIC_SOURCES CONFIGURE_DEPENDS src/settings/*.cpp src/rename/*.cpp
+  src/media/*.cpp)
 add_library(tokiwake_core STATIC ${TOKIWAKE_LOGIC_SOURCES})
 tokiwake_target(tokiwake_core)
 target_link_libraries(tokiwake_core PUBLIC tokiwake_win32)
