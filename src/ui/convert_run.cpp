@@ -139,7 +139,7 @@ bool Tconv::ConfirmYesNo(const Text& question) {
 // line itself (Wine's does) takes the first word for its own name and opens nothing. With the
 // quoted program path in front every reader finds the same arguments.
 void Tconv::LaunchProgram(const Text& programPath, const Text& commandLine) {
-  StartProgram(programPath, "\"" + programPath + "\"" + commandLine);
+  startup_.launch(programPath, "\"" + programPath + "\"" + commandLine);
 }
 
 void Tconv::CloseAfterRun() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
