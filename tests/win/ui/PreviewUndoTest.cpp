@@ -8,7 +8,6 @@
 #include <thread>
 
 #include "MainWindowFixture.h"
-#include "NotepadWindows.h"
 #include "harness/Harness.h"
 #include "text/Cp932.h"
 #include "ui/frmPreview.h"
@@ -63,11 +62,6 @@ std::vector<Text> Lines(Text text) {
 
 class PreviewUndoTest : public MainWindowTest {
  protected:
-  void TearDown() override {
-    CloseNotepadsStartedHere();
-    MainWindowTest::TearDown();
-  }
-
   void Prepare(const Text& folder1, const Text& folder2) {
     Start();
     Conv().SetText(ids::txt_Directory0, folder1);
@@ -84,10 +78,9 @@ class PreviewUndoTest : public MainWindowTest {
 
   Text JournalPath() { return programFolder_ / kJournalName; }
 
-  // Every run opens its list in Notepad; one still starting when the test ends would outlive it.
-  static void EndTheRunsNotepad() {
-    NotepadCame("FolderList.csv", Milliseconds(20'000));
-    CloseNotepadsStartedHere();
+  // Every run asks for Notepad on its list.
+  void ExpectTheListShown() {
+    EXPECT_EQ(TakeLaunches(), std::vector<Launch>{NotepadOn(programFolder_ / "FolderList.csv")});
   }
 };
 
@@ -105,7 +98,7 @@ TEST_F(PreviewUndoTest, ThePreviewListsTheNewNamesTouchingNothingAndItsButtonRun
   std::vector<std::vector<Text>> rows;
   Text summary;
   bool touched = true;
-  MessageBoxAnswerer backupQuestion(ButtonCaption("はい"));
+  dialogs_.ExpectBox(ButtonCaption("はい"));
   std::thread user([&] {
     // Shown once its controls are all there.
     HWND dialog = nullptr;
@@ -145,8 +138,8 @@ TEST_F(PreviewUndoTest, ThePreviewListsTheNewNamesTouchingNothingAndItsButtonRun
   });
   ChooseMenuItem(Conv().Handle(), ids::mnuPreview);
   user.join();
-  EXPECT_EQ(backupQuestion.Wait().caption, "確認");
-  EndTheRunsNotepad();
+  EXPECT_EQ(dialogs_.Take().boxes.at(0).caption, "確認");
+  ExpectTheListShown();
   EXPECT_FALSE(touched);
 
   // a.jpg and b.jpg share a time; which one the folder lists first takes the plain name.
@@ -178,11 +171,10 @@ TEST_F(PreviewUndoTest, UndoTakesTheLastRunBackAndKeepsWhatItCouldNot) {
   Prepare(photos.Path(), "");
   EXPECT_FALSE(MenuItemEnabled(ids::mnuUndo));
   EXPECT_TRUE(MenuItemEnabled(ids::mnuPreview));
-  {
-    MessageBoxAnswerer backupQuestion(ButtonCaption("はい"));
-    ClickButton(Control(ids::cmd_START));
-  }
-  EndTheRunsNotepad();
+  dialogs_.ExpectBox(ButtonCaption("はい"));
+  ClickButton(Control(ids::cmd_START));
+  dialogs_.Take();
+  ExpectTheListShown();
   const Text journal = ReadBytes(JournalPath()).value_or("");
   ASSERT_EQ(Lines(journal).size(), 3u);
   EXPECT_TRUE(
@@ -193,12 +185,10 @@ TEST_F(PreviewUndoTest, UndoTakesTheLastRunBackAndKeepsWhatItCouldNot) {
   EXPECT_TRUE(MenuItemEnabled(ids::mnuUndo));
 
   WriteBytes(photos / "b.jpg", "another file");  // takes b.jpg's old name
-  std::vector<SeenBox> boxes;
-  {
-    MessageBoxAnswerer answers({ButtonCaption("はい"), ButtonId(IDOK)});
-    ChooseMenuItem(Conv().Handle(), ids::mnuUndo);
-    boxes = answers.WaitAll();
-  }
+  dialogs_.ExpectBox(ButtonCaption("はい"));
+  dialogs_.ExpectBox(ButtonId(IDOK));
+  ChooseMenuItem(Conv().Handle(), ids::mnuUndo);
+  const std::vector<SeenBox> boxes = dialogs_.Take().boxes;
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].caption, "確認");
   EXPECT_EQ(boxes[0].text,
@@ -214,11 +204,10 @@ TEST_F(PreviewUndoTest, UndoTakesTheLastRunBackAndKeepsWhatItCouldNot) {
   EXPECT_EQ(ReadBytes(JournalPath()), photos / "b.jpg\t" + photos / "2010-05-23 10.20.30.jpg\r\n");
 
   RemoveAll(photos / "b.jpg");
-  {
-    MessageBoxAnswerer answers({ButtonCaption("はい"), ButtonId(IDOK)});
-    ChooseMenuItem(Conv().Handle(), ids::mnuUndo);
-    EXPECT_EQ(answers.WaitAll().back().text, "1 個のファイルを元のファイル名に戻しました。");
-  }
+  dialogs_.ExpectBox(ButtonCaption("はい"));
+  dialogs_.ExpectBox(ButtonId(IDOK));
+  ChooseMenuItem(Conv().Handle(), ids::mnuUndo);
+  EXPECT_EQ(dialogs_.Take().boxes.back().text, "1 個のファイルを元のファイル名に戻しました。");
   EXPECT_EQ(ListFolder(photos.Path()), (std::vector<Text>{"b.jpg", "ソ.jpg", "表"}));
   EXPECT_EQ(ReadBytes(photos / "b.jpg"), "second");
   EXPECT_FALSE(PathExists(JournalPath()));
