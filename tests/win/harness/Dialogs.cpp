@@ -232,13 +232,24 @@ Text TreeItemText(HWND tree, HTREEITEM handle) {
   return Narrow(buffer);
 }
 
-// What a chooser's own callback would send to preselect a folder; the dialog opens the tree down
-// to it. Posted, so that it is handled after whatever the dialog queued for itself while opening.
+// Sends what a chooser's own callback would send to preselect a folder; the dialog opens the tree
+// down to it. Just after the dialog appears it may still be settling its first selection (the top
+// item, once the dialog is active), so the folder counts once its item has stayed selected over a
+// few readings, and is selected again whenever it was not.
 bool SelectInChooser(HWND dialog, HWND tree, const Text& path) {
   const std::wstring wide = ToWide(path);
   const Text name = Narrow(wide.substr(wide.rfind(L'\\') + 1));
-  PostMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
-  return PollUntil([&] { return TreeItemText(tree, TreeItem(tree, TVGN_CARET)) == name; });
+  int steady = 0;
+  for (int attempt = 0; attempt < 200 && steady < 5; ++attempt) {
+    if (TreeItemText(tree, TreeItem(tree, TVGN_CARET)) == name) {
+      ++steady;
+    } else {
+      steady = 0;
+      SendWithin(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+    std::this_thread::sleep_for(kPoll);
+  }
+  return steady >= 5;
 }
 
 // ---- Beeps -------------------------------------------------------------------------------------

@@ -31,12 +31,13 @@ void PutOnClipboard(const Text& text) {
   CloseClipboard();
 }
 
-// Lets the display's notices of focus and pointer moves arrive and be handled first: Wine then
-// takes the keys that the display sees held, which are none, and would let go of a held key.
+// Handles the display's notices of focus and pointer moves first, until the display has sent
+// nothing more: Wine then takes the keys that the display sees held, which are none, and would let
+// go of a key held after them.
 void Settle() {
-  PumpMessages();
-  Sleep(50);
-  PumpMessages();
+  do {
+    PumpMessages();
+  } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT) != WAIT_TIMEOUT);
 }
 
 // A real press and release of a mouse button over the window, with the messages handled while the
