@@ -50,26 +50,15 @@ HWND ChildOfClass(HWND parent, const wchar_t* name) {
   return nullptr;
 }
 
-struct DialogSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM parameter) {
-  auto* search = reinterpret_cast<DialogSearch*>(parameter);
-  DWORD processId = 0;
-  GetWindowThreadProcessId(window, &processId);
-  if (processId != search->processId || !IsWindowVisible(window) || !IsClass(window, L"#32770")) {
-    return TRUE;
-  }
-  search->found = window;
-  return FALSE;
-}
-
+// Only windows of the dialog class are listed: the answerer looks every few milliseconds, and a
+// listing of every window would keep Wine's server busy beside the test.
 HWND FindVisibleDialog(DWORD processId) {
-  DialogSearch search{processId, nullptr};
-  EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"#32770", nullptr));) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
 }
 
 // A dialog as read, with the handles of its visible push buttons beside their captions.
