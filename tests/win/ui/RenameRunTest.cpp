@@ -595,7 +595,9 @@ TEST_F(RenameRunHeldTest, AbortInFolderOneFinishesTheFileInHandAndStillWritesThe
       // The line names the file of the box, in the red of its new name.
       EXPECT_EQ(GetText(Control(ids::txt_Info)), one_ / "locked.jpg");
       EXPECT_EQ(Conv().InfoColour(), RGB(255, 0, 0));
-      PostMessageW(Control(ids::cmdAbote), BM_CLICK, 0, 0);
+      // Sent, so that the box's own message loop handles the click before its button is pressed.
+      DWORD_PTR result = 0;
+      SendMessageTimeoutW(Control(ids::cmdAbote), BM_CLICK, 0, 0, SMTO_NORMAL, 3000, &result);
     })});
   }
   ASSERT_EQ(boxes.size(), 1u);
