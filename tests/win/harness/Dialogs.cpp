@@ -6,11 +6,11 @@
 #include <shlobj.h>
 
 #include <condition_variable>
-#include <cstring>
 #include <deque>
 #include <mutex>
 #include <sstream>
 
+#include "harness/Spies.h"
 #include "text/Cp932.h"
 
 namespace tokiwake::test {
@@ -239,49 +239,6 @@ bool SelectInChooser(HWND dialog, HWND tree, const Text& path) {
     std::this_thread::sleep_for(kPoll);
   }
   return steady >= 5;
-}
-
-// ---- Beeps -------------------------------------------------------------------------------------
-
-using BeepFunction = BOOL(WINAPI*)(UINT);
-
-std::atomic<int> beeps{0};
-BeepFunction realBeep = nullptr;
-
-BOOL WINAPI CountingBeep(UINT type) {
-  ++beeps;
-  return realBeep(type);
-}
-
-// The slot through which this program's code calls `function` of `dll`.
-void** ImportSlot(const char* dll, const char* function) {
-  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
-  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-  const IMAGE_DATA_DIRECTORY& imports =
-      nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  for (auto* entry = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-       entry->Name != 0; ++entry) {
-    if (lstrcmpiA(reinterpret_cast<const char*>(base + entry->Name), dll) != 0) continue;
-    auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->OriginalFirstThunk);
-    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->FirstThunk);
-    for (; names->u1.AddressOfData != 0; ++names, ++slots) {
-      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-      const auto* named =
-          reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-      if (std::strcmp(reinterpret_cast<const char*>(named->Name), function) == 0) {
-        return reinterpret_cast<void**>(&slots->u1.Function);
-      }
-    }
-  }
-  return nullptr;
-}
-
-void WriteSlot(void** slot, void* value) {
-  DWORD old = 0;
-  VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old);
-  *slot = value;
-  VirtualProtect(slot, sizeof *slot, old, &old);
 }
 
 enum class DialogKind { kMessageBox, kInputBox, kChooser };
@@ -524,26 +481,5 @@ Answered DialogAnswerer::Take() {
   for (const std::string& problem : problems) ADD_FAILURE() << problem;
   return answered;
 }
-
-BeepSpy::BeepSpy() {
-  void** slot = ImportSlot("user32.dll", "MessageBeep");
-  if (slot == nullptr) {
-    ADD_FAILURE() << "MessageBeep is not imported by this program";
-    return;
-  }
-  if (*slot != reinterpret_cast<void*>(&CountingBeep)) {
-    realBeep = reinterpret_cast<BeepFunction>(*slot);
-  }
-  beeps = 0;
-  WriteSlot(slot, reinterpret_cast<void*>(&CountingBeep));
-}
-
-BeepSpy::~BeepSpy() {
-  if (void** slot = ImportSlot("user32.dll", "MessageBeep"); slot && realBeep) {
-    WriteSlot(slot, reinterpret_cast<void*>(realBeep));
-  }
-}
-
-int BeepSpy::Count() { return beeps; }
 
 }  // namespace tokiwake::test

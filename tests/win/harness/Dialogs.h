@@ -105,17 +105,4 @@ class DialogAnswerer {
   std::thread thread_;
 };
 
-// Counts MessageBeep calls made from this program's own code for as long as it lives, by taking
-// the call's slot in the program's import table. The beep still sounds.
-class BeepSpy {
- public:
-  BeepSpy();
-  ~BeepSpy();
-  BeepSpy(const BeepSpy&) = delete;
-  BeepSpy& operator=(const BeepSpy&) = delete;
-
-  // Beeps since the spy was made.
-  static int Count();
-};
-
 }  // namespace tokiwake::test

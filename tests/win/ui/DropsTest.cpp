@@ -22,13 +22,18 @@ class DropsTest : public MainWindowTest {
   // both as they were, then each change.
   std::vector<Paint> DropWatched(HWND under, const std::vector<Text>& paths) {
     FlashRecorder recorder(Conv().Handle(), Edit(0), Edit(1));
+    PauseSpy::Take();
     DropOn(under, paths);
+    paused_ = PauseSpy::Take();
     return recorder.Painted();
   }
 
-  // The drop ended with field `index` lime and then plain again, and gave it the focus.
+  // The drop ended with field `index` lime for 400 ms and then plain again for 200 ms, and gave it
+  // the focus.
   void ExpectLimeFlashLast(int index, const std::vector<Paint>& painted) {
     ASSERT_GE(painted.size(), 4u);
+    ASSERT_GE(paused_.size(), 2u);
+    EXPECT_EQ(std::vector<DWORD>(paused_.end() - 2, paused_.end()), (std::vector<DWORD>{400, 200}));
     const COLORREF plain = painted[0].colour;
     EXPECT_NE(plain, kLime);
     EXPECT_EQ(std::vector<Paint>(painted.end() - 2, painted.end()),
@@ -36,6 +41,7 @@ class DropsTest : public MainWindowTest {
     EXPECT_EQ(GetFocus(), Edit(index));
   }
 
+  std::vector<DWORD> paused_;  // by the window, in the last drop watched
   TempFolder a_{"a"};
   TempFolder b_{"b"};
 };
@@ -48,6 +54,7 @@ TEST_F(DropsTest, AFileGivesItsFolderWhichFlashesLimeAndTakesTheFocus) {
   EXPECT_EQ(Folder1(), a_.Path());
   EXPECT_EQ(Conv().State().CurFolder, a_.Path());
   EXPECT_EQ(painted.size(), 4u);  // both plain, then folder 1 lime and plain again
+  EXPECT_EQ(paused_.size(), 2u);
   ExpectLimeFlashLast(0, painted);
 
   // A file in a drive root gives the root with its separator.
@@ -82,6 +89,7 @@ TEST_F(DropsTest, OnFolder2AFolderMovesUpWhenFolder1IsEmptyAndIsRefusedWhenFolde
   EXPECT_EQ(Folder1(), a_.Path());
   EXPECT_EQ(Folder2(), "");
   EXPECT_EQ(painted, (std::vector<Paint>{{0, plain}, {1, plain}}));
+  EXPECT_EQ(paused_, std::vector<DWORD>{});
 }
 
 TEST_F(DropsTest, OutsideTheFieldsOnlyWhileBothAreEmptyAndTheLastOfSeveralWins) {

@@ -104,13 +104,15 @@ TEST_F(FolderFieldsTest, TypingIntoFolder2WhileFolder1IsEmptyMovesTheLetterUpWit
     TypeChars(Edit2(), "C");  // the flash is over when this returns
     painted = recorder.Painted();
   }
+  EXPECT_EQ(PauseSpy::Take(), (std::vector<DWORD>{400, 200}));
 
   EXPECT_EQ(Folder1(), "C");
   EXPECT_EQ(Folder2(), "");
   EXPECT_EQ(CurFolder(), "C");
   EXPECT_EQ(GetFocus(), Edit2());
 
-  // Plain, folder 1 yellow, then folder 1 plain and folder 2 yellow, then plain again.
+  // Plain, folder 1 yellow for 400 ms, then folder 1 plain and folder 2 yellow for 200 ms, then
+  // plain again.
   ASSERT_FALSE(painted.empty());
   const COLORREF plain = painted[0].colour;
   EXPECT_NE(plain, kYellow);

@@ -1,5 +1,6 @@
 // The real main window, created in the test process from a temporary program folder. The programs
-// it asks to start are recorded, never started, and its dialogs are answered as the test expects.
+// it asks to start and the pauses of its flashes are recorded, never started or waited out, and its
+// dialogs are answered as the test expects.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 
 #include "harness/Dialogs.h"
 #include "harness/Harness.h"
+#include "harness/Spies.h"
 #include "text/Cp932.h"
 #include "ui/ControlIds.h"
 #include "ui/convert.h"
@@ -76,6 +78,7 @@ class MainWindowTest : public testing::Test {
 
   TempFolder programFolder_{"program"};
   DialogAnswerer dialogs_;
+  PauseSpy pauseSpy_;
   std::unique_ptr<Tconv> window_;
   bool closed_ = false;
   std::vector<Launch> launches_;
