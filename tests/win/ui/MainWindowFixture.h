@@ -66,6 +66,7 @@ class MainWindowTest : public testing::Test {
     if (window_ && !closed_) Close();
     window_.reset();
     dialogs_.Take();
+    EXPECT_EQ(launches_, std::vector<Launch>{}) << "programs asked for that the test never checked";
   }
 
   // The programs asked for since the last call.
