@@ -15,6 +15,7 @@
 #include "rename/FileSystem.h"
 #include "rename/RenameRun.h"
 #include "rename/RunState.h"
+#include "text/Platform.h"
 #include "text/SjisText.h"
 #include "ui/ControlIds.h"
 #include "ui/RunBinding.h"
@@ -33,6 +34,9 @@ struct StartupInfo {
   Text programPath;                // full path of the program file
   std::vector<Text> arguments;     // command-line arguments after the program name
   std::function<void()> onClosed;  // runs when the window has been destroyed
+  // Every program the window starts (Notepad, the browser) goes through here, so that a test can
+  // record what would be started instead of starting it.
+  std::function<void(const Text& program, const Text& commandLine)> launch = StartProgram;
 };
 
 class Tconv : public Window, public RunHost {

@@ -145,7 +145,7 @@ LocalTime Tconv::LocalNow() {
 }
 
 void Tconv::LaunchProgram(const Text& programPath, const Text& commandLine) {
-  StartProgram(programPath, "\"" + programPath + "\"" + commandLine);
+  startup_.launch(programPath, "\"" + programPath + "\"" + commandLine);
 }
 
 void Tconv::CloseAfterRun() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }

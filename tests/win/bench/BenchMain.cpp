@@ -30,7 +30,7 @@
 
 namespace {
 
-using namespace tokiwake::drive;
+using namespace tokiwake::test;
 
 constexpr wchar_t kPattern[] = L"yyyy-mm-dd hh.mn.ss";
 

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-namespace tokiwake::drive {
+namespace tokiwake::test {
 
 inline double Now() {
   LARGE_INTEGER frequency, counter;
@@ -95,4 +95,4 @@ inline bool Exists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-}  // namespace tokiwake::drive
+}  // namespace tokiwake::test

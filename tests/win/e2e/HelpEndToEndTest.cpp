@@ -2,14 +2,15 @@
 // beside it: the viewers it starts are seen from outside, as the system lists them.
 #include <gtest/gtest.h>
 
+#include "e2e/NotepadWindows.h"
 #include "e2e/ProgramUnderTest.h"
 #include "e2e/RunningProgram.h"
+#include "harness/Dialogs.h"
 #include "harness/Harness.h"
 #include "harness/Processes.h"
 #include "text/Cp932.h"
 #include "text/Paths.h"
 #include "ui/ControlIds.h"
-#include "ui/NotepadWindows.h"
 
 namespace tokiwake::test {
 namespace {
@@ -44,7 +45,7 @@ TEST(HelpEndToEnd, TheHelpMenuOpensTheShippedPagesAndTheVersionDialog) {
   ASSERT_TRUE(tokiwake.Started()) << "error " << GetLastError();
   HWND main = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (main = MainWindowOf(tokiwake.Id())) != nullptr; }));
-  NoMessageBox noBox(tokiwake.Id());
+  DialogAnswerer noBox(tokiwake.Id());
 
   ChooseMenuItem(main, ids::mnuUSE);
   const std::optional<StartedProcess> browser =

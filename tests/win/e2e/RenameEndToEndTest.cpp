@@ -3,14 +3,15 @@
 // English locale: the files it leaves must be the same bytes in both.
 #include <gtest/gtest.h>
 
+#include "e2e/NotepadWindows.h"
 #include "e2e/ProgramUnderTest.h"
 #include "e2e/RunningProgram.h"
+#include "harness/Dialogs.h"
 #include "harness/Harness.h"
 #include "rename/FileSystem.h"
 #include "rename/Journal.h"
 #include "text/Cp932.h"
 #include "ui/ControlIds.h"
-#include "ui/NotepadWindows.h"
 
 namespace tokiwake::test {
 namespace {
@@ -82,14 +83,13 @@ TEST(RenameEndToEnd, RenamesTheFolderGivenOnTheCommandLineAndShowsTheListInNotep
   TypeChars(patternField, kPattern);
   ASSERT_TRUE(WaitUntil([&] { return GetText(patternField) == kPattern; }));
 
-  {
-    MessageBoxAnswerer answer(ButtonCaption("はい(&Y)"), {tokiwake.Id()});
-    ClickButton(GetDlgItem(main, ids::cmd_START));
-    const SeenBox question = answer.Wait();
-    EXPECT_EQ(question.caption, "確認");
-    EXPECT_EQ(question.text, "変換するフォルダーの\nバックアップは取ってありますか？");
-  }
-  NoMessageBox noOtherBox(tokiwake.Id());
+  DialogAnswerer dialogs(tokiwake.Id());
+  dialogs.ExpectBox(ButtonCaption("はい(&Y)"));
+  ClickButton(GetDlgItem(main, ids::cmd_START));
+  const std::vector<SeenBox> boxes = dialogs.Take().boxes;
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, "確認");
+  EXPECT_EQ(boxes[0].text, "変換するフォルダーの\nバックアップは取ってありますか？");
   EXPECT_TRUE(NotepadCame("FolderList.csv", Milliseconds(30'000)))
       << "no Notepad showed the list:" << VisibleWindows();
   CloseNotepadsShowing("FolderList.csv");
@@ -148,12 +148,10 @@ TEST(RenameEndToEnd, AProgramFolderThatCodePage932CannotNameKeepsItsSettingsAndL
   EXPECT_EQ(
       GetText(FindWindowExW(GetDlgItem(main, ids::txt_TimeReName), nullptr, L"Edit", nullptr)),
       "yyyy cnt2");
-  {
-    MessageBoxAnswerer answer(ButtonCaption("はい(&Y)"), {tokiwake.Id()});
-    ClickButton(GetDlgItem(main, ids::cmd_START));
-    answer.Wait();
-  }
-  NoMessageBox noOtherBox(tokiwake.Id());
+  DialogAnswerer dialogs(tokiwake.Id());
+  dialogs.ExpectBox(ButtonCaption("はい(&Y)"));
+  ClickButton(GetDlgItem(main, ids::cmd_START));
+  dialogs.Take();
   EXPECT_TRUE(NotepadCame("FolderList.csv", Milliseconds(30'000)))
       << "no Notepad showed the list:" << VisibleWindows();
   CloseNotepadsShowing("FolderList.csv");

@@ -72,12 +72,8 @@ TempFolder::TempFolder(std::string_view hint) {
 
 TempFolder::~TempFolder() {
   if (path_.empty()) return;
-  // A program that was just told to close may still hold a file for a moment; after that, a file
-  // still held open is a leaked handle worth knowing about.
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    if (RemoveTree(ToWide(path_))) return;
-    Sleep(50);
-  }
+  // The programs a test started have ended by now: a file still held open is a leaked handle.
+  if (RemoveTree(ToWide(path_))) return;
   ADD_FAILURE() << "could not remove the temporary folder " << Failed(path_)
                 << "; is a file in it still open?";
 }

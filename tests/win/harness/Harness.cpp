@@ -49,16 +49,6 @@ BOOL CALLBACK FindChildWithId(HWND child, LPARAM parameter) {
 
 bool AsyncDown(WORD key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
 
-// Polls without pumping: the asynchronous key state does not depend on this thread's queue, and
-// handling messages here would run window code at a moment the test did not choose.
-bool PollFor(bool down, WORD key) {
-  for (int i = 0; i < 200; ++i) {
-    if (AsyncDown(key) == down) return true;
-    Sleep(10);
-  }
-  return false;
-}
-
 void SendKeyInput(WORD key, bool down) {
   INPUT input{};
   DWORD mouseFlag = 0;
@@ -204,14 +194,14 @@ bool WaitUntil(const std::function<bool()>& condition, Milliseconds timeout) {
 }
 
 HeldKey::HeldKey(WORD virtualKey) : key_(virtualKey) {
+  // The system takes the input into its key state before SendInput returns.
   SendKeyInput(key_, true);
-  if (!PollFor(true, key_))
-    ADD_FAILURE() << "GetAsyncKeyState does not see key " << key_ << " held";
+  if (!AsyncDown(key_)) ADD_FAILURE() << "GetAsyncKeyState does not see key " << key_ << " held";
 }
 
 HeldKey::~HeldKey() {
   SendKeyInput(key_, false);
-  if (!PollFor(false, key_)) ADD_FAILURE() << "key " << key_ << " still seen held after release";
+  if (AsyncDown(key_)) ADD_FAILURE() << "key " << key_ << " still seen held after release";
 }
 
 }  // namespace tokiwake::test

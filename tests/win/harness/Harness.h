@@ -25,77 +25,10 @@ std::string ForLog(std::string_view cp932);
 // close a dialog, and its output has bare LF line ends, as CTest reads the list of its tests.
 void PrepareTestProcess();
 
-// ---- Message boxes
-// -------------------------------------------------------------------------------
-
-// What a box showed, as code page 932 bytes.
-struct SeenBox {
-  Text caption;
-  Text text;                  // its visible static texts, joined by LF when there are several
-  std::vector<Text> buttons;  // its visible push buttons in dialog order, "&" and all
-  Text pressed;               // the caption of the button that was pressed
-};
-
-// A button chosen by control id (IDOK, IDCANCEL, IDYES, IDNO: the same in every language) or by
-// caption, compared without its access key: "はい" chooses "はい(&Y)", "Yes" chooses "&Yes".
-struct Button {
-  int id = 0;
-  Text caption;
-};
-Button ButtonId(int id);
-Button ButtonCaption(Text caption);
-
-struct WatchOptions {
-  DWORD processId = 0;           // whose boxes; 0 is this process
-  Milliseconds timeout{10'000};  // how long to wait for each box
-};
-
-// Answers the next boxes of a process, one per button given, in turn. Start it before the action
-// that opens them: on its own thread it waits for a visible dialog (class #32770), reads it,
-// presses the button with BM_CLICK and waits until the box has gone before looking for the next.
-class MessageBoxAnswerer {
- public:
-  explicit MessageBoxAnswerer(Button press, WatchOptions options = {});
-  explicit MessageBoxAnswerer(std::vector<Button> pressInTurn, WatchOptions options = {});
-  ~MessageBoxAnswerer();  // a box that never came is a failure here too, unless already waited for
-  MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
-  MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
-
-  // Waits until every box is answered or one did not come in time. A missing box, or a box
-  // without the chosen button (it is then closed with Cancel, No or its last button), adds a test
-  // failure that says what was seen.
-  std::vector<SeenBox> WaitAll();
-  // The first box, or an empty SeenBox after the failure when none came.
-  SeenBox Wait();
-
- private:
-  struct State;
-  std::shared_ptr<State> state_;
-  std::thread thread_;
-  bool waited_ = false;
-};
-
-// For as long as it lives, closes every box that the process shows (with Cancel, No or its last
-// button, so that nothing goes ahead) and, at its end, adds a test failure naming each. For another
-// process, keep it alive until the action has had time to show its box.
-class NoMessageBox {
- public:
-  explicit NoMessageBox(DWORD processId = 0);
-  ~NoMessageBox();
-  NoMessageBox(const NoMessageBox&) = delete;
-  NoMessageBox& operator=(const NoMessageBox&) = delete;
-
- private:
-  struct State;
-  std::shared_ptr<State> state_;
-  std::thread thread_;
-};
-
-// ---- Driving windows
-// ----------------------------------------------------------------------------- A window of this
-// thread gets its message sent: the handler has run when the call returns. A window of another
-// thread or process gets it posted (WM_SETTEXT and WM_GETTEXT are always sent), so a long handler
-// there does not block the test: wait for its effect with WaitUntil.
+// ---- Driving windows ----------------------------------------------------------------------------
+// A window of this thread gets its message sent: the handler has run when the call returns. A
+// window of another thread or process gets it posted (WM_SETTEXT and WM_GETTEXT are always sent),
+// so a long handler there does not block the test: wait for its effect with WaitUntil.
 
 // Types the characters as WM_CHAR, one message per UTF-16 unit of each code page 932 character (a
 // double-byte character arrives as one WM_CHAR, as in a Unicode window). Control characters such as
@@ -133,8 +66,7 @@ class HeldKey {
   WORD key_;
 };
 
-// ---- Files
-// ---------------------------------------------------------------------------------------
+// ---- Files --------------------------------------------------------------------------------------
 
 // A new, empty folder under the temporary folder, removed with all it holds (read-only and hidden
 // files too) at the end of the scope. The hint becomes part of its name and may be Japanese.

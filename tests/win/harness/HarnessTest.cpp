@@ -10,6 +10,7 @@
 #include <mutex>
 #include <tuple>
 
+#include "harness/Dialogs.h"
 #include "text/Cp932.h"
 #include "text/Platform.h"
 
@@ -20,59 +21,61 @@ int ShowBox(std::string_view text, std::string_view caption, UINT type) {
   return MessageBoxW(nullptr, ToWide(text).c_str(), ToWide(caption).c_str(), type);
 }
 
-TEST(MessageBoxAnswerer, ReadsTheVisibleButtonsAndPressesByIdOrCaption) {
-  MessageBoxAnswerer byId(ButtonId(IDNO));
+TEST(DialogAnswerer, ReadsTheVisibleButtonsAndPressesByIdOrCaption) {
+  DialogAnswerer dialogs;
+  dialogs.ExpectBox(ButtonId(IDNO));
   EXPECT_EQ(ShowBox("一行目\n二行目ソ表", "表題ｶﾒﾗ", MB_YESNOCANCEL), IDNO);
-  const SeenBox seen = byId.Wait();
+  const SeenBox seen = dialogs.Take().boxes.at(0);
   EXPECT_EQ(seen.caption, "表題ｶﾒﾗ");
   EXPECT_EQ(seen.text, "一行目\n二行目ソ表");
   ASSERT_EQ(seen.buttons.size(), 3u);  // the box's hidden buttons are not listed
   EXPECT_EQ(seen.pressed, seen.buttons[1]);
 
   // The captions are the locale's; the one just read serves to press Cancel by name.
-  MessageBoxAnswerer byCaption(ButtonCaption(seen.buttons[2]));
+  dialogs.ExpectBox(ButtonCaption(seen.buttons[2]));
   EXPECT_EQ(ShowBox("x", "y", MB_YESNOCANCEL), IDCANCEL);
-  EXPECT_EQ(byCaption.Wait().pressed, seen.buttons[2]);
+  EXPECT_EQ(dialogs.Take().boxes.at(0).pressed, seen.buttons[2]);
 
   // A caption names its button without the access key of either language.
-  const Text plainNo = seen.buttons[1] == "いいえ(&N)" ? "いいえ" : "No";
-  MessageBoxAnswerer byPlainCaption(ButtonCaption(plainNo));
+  dialogs.ExpectBox(ButtonCaption(seen.buttons[1] == "いいえ(&N)" ? "いいえ" : "No"));
   EXPECT_EQ(ShowBox("x", "y", MB_YESNO), IDNO);
-  byPlainCaption.Wait();
 }
 
-TEST(MessageBoxAnswerer, AnswersSeveralBoxesInTurn) {
-  MessageBoxAnswerer answerer({ButtonId(IDYES), ButtonId(IDOK)});
+TEST(DialogAnswerer, AnswersSeveralBoxesInTurn) {
+  DialogAnswerer dialogs;
+  dialogs.ExpectBox(ButtonId(IDYES));
+  dialogs.ExpectBox(ButtonId(IDOK));
   EXPECT_EQ(ShowBox("続けますか", "確認", MB_YESNO), IDYES);
   EXPECT_EQ(ShowBox("終了", "結果", MB_OK), IDOK);
-  const std::vector<SeenBox> seen = answerer.WaitAll();
+  const std::vector<SeenBox> seen = dialogs.Take().boxes;
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[0].text, "続けますか");
   EXPECT_EQ(seen[1].caption, "結果");
   EXPECT_EQ(seen[1].buttons.size(), 1u);
 }
 
-void WaitForABoxThatNeverComes() {
-  MessageBoxAnswerer answerer(ButtonId(IDOK), {0, Milliseconds(300)});
-  answerer.Wait();
+void ExpectABoxThatNeverComes() {
+  DialogAnswerer dialogs;
+  dialogs.ExpectBox(ButtonId(IDOK));
 }
 
 void AnswerWithAButtonTheBoxLacks() {
-  MessageBoxAnswerer answerer(ButtonId(IDYES));
+  DialogAnswerer dialogs;
+  dialogs.ExpectBox(ButtonId(IDYES));
   ShowBox("only OK", "caption", MB_OK);  // must still come back: the answerer closes it anyway
-  answerer.Wait();
 }
 
 void ShowABoxWhereNoneIsExpected() {
-  NoMessageBox none;
+  DialogAnswerer none;
   EXPECT_EQ(ShowBox("思わぬ箱", "caption", MB_YESNO), IDNO);  // closed with the harmless button
 }
 
-TEST(MessageBoxAnswerer, FailsClearlyWhenTheBoxIsNotAsExpected) {
-  EXPECT_NONFATAL_FAILURE(WaitForABoxThatNeverComes(), "no message box came within 300 ms");
+TEST(DialogAnswerer, FailsClearlyWhenTheBoxIsNotAsExpected) {
+  EXPECT_NONFATAL_FAILURE(ExpectABoxThatNeverComes(),
+                          "no message box came for dialog 1 of 1, which was to get button id 1");
   EXPECT_NONFATAL_FAILURE(AnswerWithAButtonTheBoxLacks(), "the box has no button id 6");
   EXPECT_NONFATAL_FAILURE(ShowABoxWhereNoneIsExpected(), "unexpected message box: caption");
-  NoMessageBox quiet;  // and a quiet stretch passes
+  DialogAnswerer quiet;  // and a quiet stretch passes
 }
 
 // A small window that records what reaches its procedure, from whichever thread it runs on.

@@ -71,34 +71,38 @@ std::wstring QuotedUnixPath(UnixName unixName, const std::wstring& path) {
   return L"\"" + std::wstring(wide.c_str()) + L"\"";
 }
 
-// Wine runs a Unix program given by its path on drive Z:.
-bool RunUnixCommand(std::wstring command) {
+bool Exists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Wine runs a Unix program given by its path on drive Z:, and reports it as ended before it has
+// done its work; the change notices of the folder it works in tell when `done` may hold.
+bool RunUnixCommand(std::wstring command, const std::wstring& path, bool done) {
+  const std::wstring folder = path.substr(0, path.rfind(L'\\'));
+  HANDLE notices = FindFirstChangeNotificationW(
+      folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_FILE_NAME);
+  if (notices == INVALID_HANDLE_VALUE) return false;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return false;
+  if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &process)) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    while (Exists(path) != done && WaitForSingleObject(notices, 10'000) == WAIT_OBJECT_0) {
+      FindNextChangeNotification(notices);
+    }
   }
-  WaitForSingleObject(process.hProcess, 10'000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
+  FindCloseChangeNotification(notices);
+  return Exists(path) == done;
 }
 
 bool MakeUnixLink(const std::wstring& link, const std::wstring& target) {
   const UnixName unixName = UnixNameFunction();
-  if (unixName == nullptr) return false;
-  if (!RunUnixCommand(L"Z:\\bin\\ln -s " + QuotedUnixPath(unixName, target) + L" " +
-                      QuotedUnixPath(unixName, link))) {
-    return false;
-  }
-  // Wine may report a Unix program as ended before it has done its work.
-  for (int i = 0; i < 500; ++i) {
-    if (GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
-    Sleep(10);
-  }
-  return false;
+  return unixName != nullptr &&
+         RunUnixCommand(L"Z:\\bin\\ln -s " + QuotedUnixPath(unixName, target) + L" " +
+                            QuotedUnixPath(unixName, link),
+                        link, true);
 }
 
 }  // namespace
@@ -115,10 +119,7 @@ FolderLink::~FolderLink() {
   const std::wstring link = ToWide(link_);
   if (RemoveDirectoryW(link.c_str())) return;
   if (const UnixName unixName = UnixNameFunction()) {
-    RunUnixCommand(L"Z:\\bin\\rm " + QuotedUnixPath(unixName, link));
-    for (int i = 0; i < 500 && GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) {
-      Sleep(10);
-    }
+    RunUnixCommand(L"Z:\\bin\\rm " + QuotedUnixPath(unixName, link), link, false);
   }
 }
 

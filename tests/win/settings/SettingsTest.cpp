@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "harness/Dialogs.h"
 #include "harness/Harness.h"
 #include "settings/WholeFile.h"
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
-using namespace test;
 using namespace std::string_literals;
 using Items = std::vector<Text>;
 
@@ -18,15 +18,14 @@ class SettingsFile : public testing::Test {
  protected:
   TempFolder folder_{"ソ表"};  // a program folder whose name holds trail bytes 0x5C
   const Text path_ = folder_ / kMaskFileName;
+  DialogAnswerer dialogs_;
 };
 
 TEST_F(SettingsFile, MissingFileLeavesTheListAsItIs) {
-  NoMessageBox quiet;
   EXPECT_EQ(LoadSettings(path_).items, std::nullopt);
 }
 
 TEST_F(SettingsFile, LoadsTheItemsOfEveryCompleteLine) {
-  NoMessageBox quiet;
   const std::pair<Text, Items> cases[] = {
       {"*.jpg\r\n*.jpeg\r\n*.gif\r\n*.bmp\r\n", kDefaultList},
       {"*.jpg\r\n*.png", {"*.jpg"}},
@@ -44,13 +43,12 @@ TEST_F(SettingsFile, LoadsTheItemsOfEveryCompleteLine) {
 TEST_F(SettingsFile, AnUnreadableFileShowsTheBoxAndEmptiesTheList) {
   WriteBytes(path_, "*.jpg\r\n");
   LockedFile lock(path_);
-  MessageBoxAnswerer answerer(ButtonId(IDOK));
+  dialogs_.ExpectBox(ButtonId(IDOK));
   EXPECT_EQ(LoadSettings(path_).items, Items{});
-  EXPECT_EQ(answerer.Wait().caption, "File Error");
+  EXPECT_EQ(dialogs_.Take().boxes.at(0).caption, "File Error");
 }
 
 TEST_F(SettingsFile, SavesEveryItemWithCrLfAndLoadsThemBack) {
-  NoMessageBox quiet;
   SaveSettings(path_, kDefaultList);
   const std::optional<Text> bytes = ReadBytes(path_);
   EXPECT_EQ(bytes, "*.jpg\r\n*.jpeg\r\n*.gif\r\n*.bmp\r\n");
@@ -64,7 +62,6 @@ TEST_F(SettingsFile, SavesEveryItemWithCrLfAndLoadsThemBack) {
 }
 
 TEST_F(SettingsFile, AnEmptyPathWritesNothing) {
-  NoMessageBox quiet;
   SaveSettings("", kDefaultList);
   EXPECT_EQ(ListFolder(folder_.Path()), Items{});
 }
@@ -74,7 +71,6 @@ TEST_F(SettingsFile, AProgramFolderThatCannotBeWrittenLosesNothing) {
   // The new file cannot be made. A read-only folder stops nobody under Wine as root, but a folder
   // that holds the name the new file would take stops everyone.
   MakeFolder(path_ + kWriteSuffix);
-  NoMessageBox quiet;
   SaveSettings(path_, {"*.png"});
   EXPECT_EQ(LoadSettings(path_).items, kDefaultList);
 }
@@ -87,7 +83,6 @@ TEST_F(SettingsFile, AFileUpToTheLimitLoadsWholeAndALargerOneIsKept) {
   bytes.resize(kMaxSettingsFileSize, 'y');  // no line end: dropped
   WriteBytes(path_, bytes);
   {
-    NoMessageBox quiet;
     const LoadedMasks loaded = LoadSettings(path_);
     ASSERT_TRUE(loaded.items.has_value());
     EXPECT_EQ(loaded.items->size(), lines);
@@ -95,12 +90,12 @@ TEST_F(SettingsFile, AFileUpToTheLimitLoadsWholeAndALargerOneIsKept) {
     EXPECT_FALSE(loaded.unreadable);
   }
   WriteBytes(path_, bytes + "y");
-  MessageBoxAnswerer answerer(ButtonId(IDOK));
+  dialogs_.ExpectBox(ButtonId(IDOK));
   const LoadedMasks loaded = LoadSettings(path_);
-  EXPECT_EQ(answerer.Wait().caption, "File Error");
+  EXPECT_EQ(dialogs_.Take().boxes.at(0).caption, "File Error");
   EXPECT_EQ(loaded.items, Items{});
   EXPECT_TRUE(loaded.unreadable);
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

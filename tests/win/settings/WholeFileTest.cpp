@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "harness/Dialogs.h"
 #include "harness/Harness.h"
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
-using namespace test;
 using namespace std::string_literals;
 
 constexpr char kFileErrorText[] =
@@ -16,7 +16,7 @@ constexpr char kFileErrorText[] =
 TEST(ReadWholeFile, GivesTheBytesUpToTheFirstNul) {
   TempFolder folder("ソ表");
   const Text path = folder / "リネームフォーマット.dat";
-  NoMessageBox quiet;
+  DialogAnswerer quiet;
   WriteBytes(path, "yyyy年mm月\r\nソ表\\\r\n");
   EXPECT_EQ(ReadWholeFile(path), "yyyy年mm月\r\nソ表\\\r\n");
   WriteBytes(path, "ab\0cd\r\n"s);
@@ -29,7 +29,7 @@ TEST(ReadWholeFile, GivesTheBytesUpToTheFirstNul) {
 
 TEST(ReadWholeFile, MissingFileGivesNothingAndNoMessage) {
   TempFolder folder;
-  NoMessageBox quiet;
+  DialogAnswerer quiet;
   EXPECT_EQ(ReadWholeFile(folder / "dCamFlist.dat"), "");
   EXPECT_FALSE(ReadSettingsFile(folder / "dCamFlist.dat").exists);
   EXPECT_EQ(ReadWholeFile(folder / "no folder\\dCamFlist.dat"), "");
@@ -44,12 +44,13 @@ TEST(ReadWholeFile, AFileThatCannotBeOpenedShowsTheFileErrorBox) {
   WriteBytes(path, "yyyy\r\n");
   LockedFile lock(path);
   for (int button : {IDOK, IDCANCEL}) {  // either button only closes the box
-    MessageBoxAnswerer answerer(ButtonId(button));
+    DialogAnswerer dialogs;
+    dialogs.ExpectBox(ButtonId(button));
     const FileRead read = ReadSettingsFile(path);
     EXPECT_TRUE(read.exists);
     EXPECT_FALSE(read.readable);
     EXPECT_EQ(read.text, "");
-    const SeenBox box = answerer.Wait();
+    const SeenBox box = dialogs.Take().boxes.at(0);
     EXPECT_EQ(box.caption, "File Error");
     EXPECT_EQ(box.text, kFileErrorText);
     EXPECT_EQ(box.buttons.size(), 2u);
@@ -59,7 +60,7 @@ TEST(ReadWholeFile, AFileThatCannotBeOpenedShowsTheFileErrorBox) {
 TEST(WriteWholeFile, LeavesExactlyTheTextAndNothingBeside) {
   TempFolder folder("ソ表");
   const Text path = folder / "リネームフォーマット.dat";
-  NoMessageBox quiet;
+  DialogAnswerer quiet;
   WriteWholeFile("yyyy.mm.dd-cnt2", path);
   EXPECT_EQ(ReadBytes(path), "yyyy.mm.dd-cnt2");
   WriteWholeFile("yy表", path);  // shorter than before: no old tail may remain
@@ -83,7 +84,7 @@ TEST(WriteWholeFile, AFailureKeepsThePreviousFileAndSaysNothing) {
   TempFolder folder;
   const Text path = folder / "リネームフォーマット.dat";
   WriteBytes(path, "yyyy-mm-dd");
-  NoMessageBox quiet;
+  DialogAnswerer quiet;
   {
     LockedFile lock(path);  // in use elsewhere: it cannot be replaced
     WriteWholeFile("new pattern", path);
@@ -110,7 +111,7 @@ TEST(WholeFile, TensOfMegabytesAreWrittenWholeAndASettingsFileIsReadWholeUpToIts
   EXPECT_EQ(written.value_or("").size(), big.size());
   EXPECT_TRUE(written == big);  // not EXPECT_EQ: a mismatch would print 40 MB
 
-  NoMessageBox quiet;
+  DialogAnswerer quiet;
   big.resize(kMaxSettingsFileSize);
   WriteBytes(path, big);
   EXPECT_TRUE(ReadWholeFile(path) == big);
@@ -120,4 +121,4 @@ TEST(WholeFile, TensOfMegabytesAreWrittenWholeAndASettingsFileIsReadWholeUpToIts
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

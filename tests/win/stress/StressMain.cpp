@@ -20,7 +20,7 @@
 
 namespace {
 
-using namespace tokiwake::drive;
+using namespace tokiwake::test;
 namespace ids = tokiwake::ids;
 
 // Code page 932 bytes, as the pattern file holds them; each renames every file the one before

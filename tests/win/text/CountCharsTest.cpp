@@ -3,7 +3,7 @@
 #include "harness/Harness.h"
 #include "text/Cp932.h"
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 // The half-width test of a new extension trusts CountChars to count as Windows converts.
@@ -32,4 +32,4 @@ TEST(CountChars, AgreesWithTheLengthOfTheTextInUtf16) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

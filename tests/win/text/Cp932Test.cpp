@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 TEST(Cp932, RoundTripsJapaneseAndReportsWhatItCannotHold) {
@@ -33,4 +33,4 @@ TEST(Cp932, AKeptFolderGetsItsExactNameBackWhereverItsFormStands) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

@@ -18,32 +18,30 @@ class DropsTest : public MainWindowTest {
   HWND Edit(int index) { return Control(index == 0 ? ids::txt_Directory0 : ids::txt_Directory1); }
   void DropOn(HWND under, const std::vector<Text>& paths) { Drop(Conv().Handle(), under, paths); }
 
-  // Drops while both fields are watched, and returns the colours they showed.
-  std::vector<ColourPhase> DropWatched(HWND under, const std::vector<Text>& paths) {
-    FlashRecorder recorder(Edit(0), Edit(1));
-    EXPECT_TRUE(recorder.WaitUntilSteadyFor(FlashRecorder::kShortest));
-    const auto start = std::chrono::steady_clock::now();
+  // Drops while the fields' colours are recorded, and returns the colours they were painted with:
+  // both as they were, then each change.
+  std::vector<Paint> DropWatched(HWND under, const std::vector<Text>& paths) {
+    FlashRecorder recorder(Conv().Handle(), Edit(0), Edit(1));
+    PauseSpy::Take();
     DropOn(under, paths);
-    handling_ = std::chrono::duration_cast<Milliseconds>(std::chrono::steady_clock::now() - start);
-    EXPECT_TRUE(recorder.WaitUntilSteadyFor(FlashRecorder::kShortest));
-    return recorder.Stop();
+    paused_ = PauseSpy::Take();
+    return recorder.Painted();
   }
 
-  // The last phase but one is field `index` lime for 400 ms; then both are plain, and stay so for
-  // the 200 ms the handling still waits. Wine's clock and its waits disagree by a few per cent.
-  void ExpectLimeFlashLast(int index, const std::vector<ColourPhase>& phases) {
-    ASSERT_GE(phases.size(), 3u);
-    const ColourPhase& lime = phases[phases.size() - 2];
-    const COLORREF plain = phases.back().field1;
-    EXPECT_EQ(index == 0 ? lime.field1 : lime.field2, kLime);
-    EXPECT_EQ(index == 0 ? lime.field2 : lime.field1, plain);
-    EXPECT_GE(lime.length.count(), 340);
-    EXPECT_EQ(phases.back().field2, plain);
-    EXPECT_GE(handling_.count(), 510);
+  // The drop ended with field `index` lime for 400 ms and then plain again for 200 ms, and gave it
+  // the focus.
+  void ExpectLimeFlashLast(int index, const std::vector<Paint>& painted) {
+    ASSERT_GE(painted.size(), 4u);
+    ASSERT_GE(paused_.size(), 2u);
+    EXPECT_EQ(std::vector<DWORD>(paused_.end() - 2, paused_.end()), (std::vector<DWORD>{400, 200}));
+    const COLORREF plain = painted[0].colour;
+    EXPECT_NE(plain, kLime);
+    EXPECT_EQ(std::vector<Paint>(painted.end() - 2, painted.end()),
+              (std::vector<Paint>{{index, kLime}, {index, plain}}));
     EXPECT_EQ(GetFocus(), Edit(index));
   }
 
-  Milliseconds handling_{0};
+  std::vector<DWORD> paused_;  // by the window, in the last drop watched
   TempFolder a_{"a"};
   TempFolder b_{"b"};
 };
@@ -51,13 +49,13 @@ class DropsTest : public MainWindowTest {
 TEST_F(DropsTest, AFileGivesItsFolderWhichFlashesLimeAndTakesTheFocus) {
   WriteBytes(a_ / "IMG_0001.JPG", "photo");
   Start();
-  NoMessageBox noBox;
   FocusOn(Control(ids::lstASCII));
-  const std::vector<ColourPhase> phases = DropWatched(Edit(0), {a_ / "IMG_0001.JPG"});
+  const std::vector<Paint> painted = DropWatched(Edit(0), {a_ / "IMG_0001.JPG"});
   EXPECT_EQ(Folder1(), a_.Path());
   EXPECT_EQ(Conv().State().CurFolder, a_.Path());
-  EXPECT_EQ(phases.size(), 3u);
-  ExpectLimeFlashLast(0, phases);
+  EXPECT_EQ(painted.size(), 4u);  // both plain, then folder 1 lime and plain again
+  EXPECT_EQ(paused_.size(), 2u);
+  ExpectLimeFlashLast(0, painted);
 
   // A file in a drive root gives the root with its separator.
   const Text root = a_.Path().substr(0, 3);
@@ -70,26 +68,32 @@ TEST_F(DropsTest, AFileGivesItsFolderWhichFlashesLimeAndTakesTheFocus) {
 
 TEST_F(DropsTest, OnFolder2AFolderMovesUpWhenFolder1IsEmptyAndIsRefusedWhenFolder1HoldsIt) {
   Start();
-  NoMessageBox noBox;
-  std::vector<ColourPhase> phases = DropWatched(Edit(1), {a_.Path()});
+  std::vector<Paint> painted = DropWatched(Edit(1), {a_.Path()});
   EXPECT_EQ(Folder1(), a_.Path());
   EXPECT_EQ(Folder2(), "");
   // Folder 1 yellow, folder 2 yellow, then folder 2 lime.
-  ASSERT_EQ(phases.size(), 5u);
-  EXPECT_EQ(phases[1].field1, kYellow);
-  EXPECT_EQ(phases[2].field2, kYellow);
-  ExpectLimeFlashLast(1, phases);
+  ASSERT_FALSE(painted.empty());
+  const COLORREF plain = painted[0].colour;
+  EXPECT_EQ(painted, (std::vector<Paint>{{0, plain},
+                                         {1, plain},
+                                         {0, kYellow},
+                                         {0, plain},
+                                         {1, kYellow},
+                                         {1, plain},
+                                         {1, kLime},
+                                         {1, plain}}));
+  ExpectLimeFlashLast(1, painted);
 
   Conv().SetText(ids::txt_Directory1, b_.Path());
-  phases = DropWatched(Edit(1), {a_.Path()});
+  painted = DropWatched(Edit(1), {a_.Path()});
   EXPECT_EQ(Folder1(), a_.Path());
   EXPECT_EQ(Folder2(), "");
-  EXPECT_EQ(phases.size(), 1u);
+  EXPECT_EQ(painted, (std::vector<Paint>{{0, plain}, {1, plain}}));
+  EXPECT_EQ(paused_, std::vector<DWORD>{});
 }
 
 TEST_F(DropsTest, OutsideTheFieldsOnlyWhileBothAreEmptyAndTheLastOfSeveralWins) {
   Start();
-  NoMessageBox noBox;
   DropOn(Control(ids::cmd_Directory1), {b_.Path(), a_.Path()});
   EXPECT_EQ(Folder1(), a_.Path());
   DropOn(Control(ids::lbl_Directory0), {b_.Path()});
@@ -108,7 +112,6 @@ TEST_F(DropsTest, ShortcutsLeadToTheirTargetAndBrokenOnesChangeNothing) {
   MakeShortcut(a_ / "loop1.lnk", a_ / "loop2.lnk");
   MakeShortcut(a_ / "loop2.lnk", a_ / "loop1.lnk");
   Start();
-  NoMessageBox noBox;
   Conv().SetText(ids::txt_Directory0, b_.Path());
   for (const char* broken : {"toGone.lnk", "loop1.lnk"}) {
     DropOn(Edit(0), {a_ / broken});
@@ -137,7 +140,6 @@ TEST_F(DropsTest, PathsThatCannotBeTakenWholeAreIgnored) {
   }
   MakeShortcut(a_ / "deep.lnk", deep);
   Start();
-  NoMessageBox noBox;
   Conv().SetText(ids::txt_Directory0, b_.Path());
   DropOn(Edit(0), {fits + "q"});
   PostDropWide(Conv().Handle(), Edit(0), {yen});

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "MainWindowFixture.h"
+#include "harness/Dialogs.h"
 #include "harness/Harness.h"
-#include "harness/InputBoxes.h"
 #include "text/Cp932.h"
 #include "win32/CheckList.h"
 
@@ -27,20 +27,22 @@ class ExtensionListTest : public MainWindowTest {
   HWND List() { return Control(ids::lstASCII); }
   Text ListNow() { return Summary(CheckItems(List())); }
 
-  InputOutcome Add(std::wstring typed, std::optional<Button> then = std::nullopt,
-                   InputEnd end = InputEnd::OkButton) {
-    InputBoxAnswerer answerer(InputAnswer{std::move(typed), end, std::move(then)});
+  // Types into the add box and ends it; `then` answers the box that must follow it.
+  Answered Add(std::wstring typed, std::optional<Button> then = std::nullopt,
+               InputEnd end = InputEnd::kOkButton) {
+    dialogs_.ExpectInput({std::move(typed), end});
+    if (then) dialogs_.ExpectBox(*then);
     ClickButton(Control(ids::cmd_ADD));
-    return answerer.Wait();
+    return dialogs_.Take();
   }
 
   // The message a refused input gets, after checking that it came in a plain box.
   Text RefusalOf(std::wstring typed) {
-    const InputOutcome outcome = Add(std::move(typed), ButtonId(IDOK));
-    if (!outcome.then) return "(no message box)";
-    EXPECT_EQ(outcome.then->caption, "Tokiwake");
-    EXPECT_EQ(outcome.then->buttons, std::vector<Text>{"OK"});
-    return outcome.then->text;
+    const Answered answered = Add(std::move(typed), ButtonId(IDOK));
+    if (answered.boxes.empty()) return "(no message box)";
+    EXPECT_EQ(answered.boxes[0].caption, "Tokiwake");
+    EXPECT_EQ(answered.boxes[0].buttons, std::vector<Text>{"OK"});
+    return answered.boxes[0].text;
   }
 
   void Select(int index) { SendMessageW(List(), LB_SETCURSEL, static_cast<WPARAM>(index), 0); }
@@ -62,15 +64,20 @@ class ExtensionListTest : public MainWindowTest {
     clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, clicks, sizeof(INPUT));
-    WaitUntil([] { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0; });
-    WaitUntil([] { return false; }, Milliseconds(200));  // lets the click arrive, or not
+    // The release is in the system's key state and the press and release in this thread's queue
+    // at once; the click has been handled, or ignored, once the queue holds no button message.
+    EXPECT_TRUE(WaitUntil([] {
+      return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0 &&
+             (HIWORD(GetQueueStatus(QS_MOUSEBUTTON)) & QS_MOUSEBUTTON) == 0;
+    }));
   }
 };
 
 TEST_F(ExtensionListTest, TheAddBoxAsksForAtMost255CharactersOverTheWindow) {
   Start();
-  const InputOutcome outcome = Add(L"PNG");
-  const SeenInputBox& box = outcome.input;
+  const std::vector<SeenInputBox> inputs = Add(L"PNG").inputs;
+  ASSERT_EQ(inputs.size(), 1u);
+  const SeenInputBox& box = inputs[0];
   EXPECT_EQ(box.caption, "ファイルの拡張子を入れて下さい");
   EXPECT_EQ(box.prompt, "拡張子名");
   EXPECT_EQ(box.buttons, (std::vector<Text>{"OK", "キャンセル"}));
@@ -110,11 +117,11 @@ TEST_F(ExtensionListTest, AcceptedInputsAreAppendedTickedAndLeaveTheOtherItemsAl
 TEST_F(ExtensionListTest, EnterIsOkWhileCancelEscapeAndAnEmptyInputChangeNothing) {
   Start();
   const Text before = ListNow();
-  Add(L"png", std::nullopt, InputEnd::CancelButton);
-  Add(L"png", std::nullopt, InputEnd::EscapeKey);
+  Add(L"png", std::nullopt, InputEnd::kCancelButton);
+  Add(L"png", std::nullopt, InputEnd::kEscapeKey);
   Add(L"");
   EXPECT_EQ(ListNow(), before);
-  Add(L"png", std::nullopt, InputEnd::EnterKey);
+  Add(L"png", std::nullopt, InputEnd::kEnterKey);
   EXPECT_EQ(ListNow(), before + "[x]*.png ");
 }
 
@@ -150,8 +157,9 @@ TEST_F(ExtensionListTest, EachRefusalShowsItsMessageAndLeavesTheListAsItWas) {
 
 TEST_F(ExtensionListTest, TheLongestInputIsCutAt255Characters) {
   Start();
-  const InputOutcome outcome = Add(std::wstring(256, L'A'));
-  EXPECT_EQ(outcome.input.edited.size(), 255u);
+  const std::vector<SeenInputBox> inputs = Add(std::wstring(256, L'A')).inputs;
+  ASSERT_EQ(inputs.size(), 1u);
+  EXPECT_EQ(inputs[0].edited.size(), 255u);
   EXPECT_EQ(CheckItemCount(List()), 5);
   EXPECT_EQ(CheckItemText(List(), 4), "*." + Text(255, 'a'));
 }
@@ -192,9 +200,10 @@ TEST_F(ExtensionListTest, WithAnEmptyListNoFileIsATargetOfARun) {
   }
   ASSERT_EQ(CheckItemCount(List()), 0);
   Conv().SetText(ids::txt_Directory0, photos.Path());
-  MessageBoxAnswerer answers({ButtonId(IDYES), ButtonId(IDOK)});
+  dialogs_.ExpectBox(ButtonId(IDYES));
+  dialogs_.ExpectBox(ButtonId(IDOK));
   ClickButton(Control(ids::cmd_START));
-  const std::vector<SeenBox> boxes = answers.WaitAll();
+  const std::vector<SeenBox> boxes = dialogs_.Take().boxes;
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[1].text, "表示するリストは、ありません！！");
   EXPECT_EQ(ListFolder(photos.Path()), std::vector<Text>{"DSC0001.JPG"});

@@ -1,128 +1,67 @@
-// Watches the background of the two folder fields from another thread, the way a person watches
-// the screen, while the window's own thread is busy (a flash blocks it).
+// Records the background colours the window paints its two folder fields with, in the order it
+// paints them. A flash holds the window's thread, but the repaints it forces run on that thread and
+// ask the window for each field's colours (WM_CTLCOLOREDIT), where a subclass of the window sees
+// the answer; so every colour shown is recorded, however long it stood.
 #pragma once
 
 #include <windows.h>
+// After windows.h, whose definitions it needs.
+#include <commctrl.h>
 
-#include <atomic>
-#include <iterator>
-#include <mutex>
-#include <thread>
+#include <ostream>
 #include <vector>
-
-#include "harness/Harness.h"
 
 namespace tokiwake::test {
 
-// A stretch of time during which each field kept one background colour.
-struct ColourPhase {
-  COLORREF field1;
-  COLORREF field2;
-  Milliseconds length;
+// A field (0 or 1) painted in a colour other than the one it had.
+struct Paint {
+  int field;
+  COLORREF colour;
+  bool operator==(const Paint&) const = default;
+  friend void PrintTo(const Paint& paint, std::ostream* out) {
+    *out << "{field " << paint.field << ", RGB(" << int{GetRValue(paint.colour)} << ", "
+         << int{GetGValue(paint.colour)} << ", " << int{GetBValue(paint.colour)} << ")}";
+  }
 };
 
 class FlashRecorder {
  public:
-  FlashRecorder(HWND field1, HWND field2) : fields_{field1, field2} {
-    thread_ = std::thread([this] { Sample(); });
+  // Starts with both fields repainted, so that the record opens with the colours they have now.
+  FlashRecorder(HWND window, HWND field1, HWND field2) : window_(window), fields_{field1, field2} {
+    SetWindowSubclass(window_, OnMessage, 1, reinterpret_cast<DWORD_PTR>(this));
+    for (HWND field : fields_) {
+      RedrawWindow(field, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
   }
-  ~FlashRecorder() { Stop(); }
+  ~FlashRecorder() { RemoveWindowSubclass(window_, OnMessage, 1); }
   FlashRecorder(const FlashRecorder&) = delete;
   FlashRecorder& operator=(const FlashRecorder&) = delete;
 
-  // Waits until the fields have shown the colours they have now for `span`, so that those stand as
-  // a phase of their own; false when that did not happen in time.
-  bool WaitUntilSteadyFor(Milliseconds span, Milliseconds timeout = Milliseconds(5'000)) {
-    const auto now = std::chrono::steady_clock::now();
-    return WaitUntil([&] { return SteadyFor(now) >= span; }, timeout);
-  }
-
-  // The phases from the start of recording. A stretch shorter than `kShortest` (the moment
-  // between two repaints) counts as part of the one before.
-  std::vector<ColourPhase> Stop() {
-    if (thread_.joinable()) {
-      stop_ = true;
-      thread_.join();
-    }
-    const Milliseconds shortest = kShortest;
-    std::vector<ColourPhase> raw;
-    for (size_t i = 0; i + 1 < samples_.size(); ++i) {
-      const auto length =
-          std::chrono::duration_cast<Milliseconds>(samples_[i + 1].at - samples_[i].at);
-      Append(raw, {samples_[i].field1, samples_[i].field2, length});
-    }
-    std::vector<ColourPhase> phases;
-    for (const ColourPhase& phase : raw) {
-      if (phase.length < shortest && !phases.empty()) {
-        phases.back().length += phase.length;
-      } else {
-        Append(phases, phase);
-      }
-    }
-    return phases;
-  }
-
-  static constexpr Milliseconds kShortest{30};
+  const std::vector<Paint>& Painted() const { return painted_; }
 
  private:
-  // How long the fields have kept the colours of the latest reading, once there is a reading taken
-  // after `since`.
-  Milliseconds SteadyFor(std::chrono::steady_clock::time_point since) {
-    const std::lock_guard lock(mutex_);
-    if (samples_.empty() || samples_.back().at < since) return Milliseconds(0);
-    const Reading& last = samples_.back();
-    auto first = samples_.rbegin();
-    while (std::next(first) != samples_.rend() && std::next(first)->field1 == last.field1 &&
-           std::next(first)->field2 == last.field2) {
-      ++first;
+  static LRESULT CALLBACK OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR, DWORD_PTR self) {
+    const LRESULT brush = DefSubclassProc(window, message, wParam, lParam);
+    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC) {
+      reinterpret_cast<FlashRecorder*>(self)->Record(reinterpret_cast<HWND>(lParam),
+                                                     GetBkColor(reinterpret_cast<HDC>(wParam)));
     }
-    return std::chrono::duration_cast<Milliseconds>(last.at - first->at);
+    return brush;
   }
 
-  static void Append(std::vector<ColourPhase>& phases, const ColourPhase& phase) {
-    if (!phases.empty() && phases.back().field1 == phase.field1 &&
-        phases.back().field2 == phase.field2) {
-      phases.back().length += phase.length;
-    } else {
-      phases.push_back(phase);
+  void Record(HWND control, COLORREF colour) {
+    for (int i = 0; i < 2; ++i) {
+      if (control != fields_[i] || colour == last_[i]) continue;
+      last_[i] = colour;
+      painted_.push_back({i, colour});
     }
   }
 
-  struct Reading {
-    std::chrono::steady_clock::time_point at;
-    COLORREF field1;
-    COLORREF field2;
-  };
-
-  // A pixel near the right end of the field, where no text reaches.
-  static COLORREF Background(HWND field) {
-    RECT rc{};
-    GetClientRect(field, &rc);
-    HDC dc = GetDC(field);
-    const COLORREF colour = GetPixel(dc, rc.right - 3, rc.bottom / 2);
-    ReleaseDC(field, dc);
-    return colour;
-  }
-
-  void Sample() {
-    for (;;) {
-      const bool last = stop_;
-      const Reading reading{std::chrono::steady_clock::now(), Background(fields_[0]),
-                            Background(fields_[1])};
-      {
-        const std::lock_guard lock(mutex_);
-        samples_.push_back(reading);
-      }
-      if (last) return;
-      Sleep(2);
-    }
-  }
-
+  HWND window_;
   HWND fields_[2];
-  std::atomic<bool> stop_{false};
-  std::mutex mutex_;
-  std::vector<Reading> samples_;
-  std::thread thread_;
+  COLORREF last_[2] = {CLR_INVALID, CLR_INVALID};
+  std::vector<Paint> painted_;
 };
 
 }  // namespace tokiwake::test

@@ -9,7 +9,6 @@
 
 #include "FlashRecorder.h"
 #include "MainWindowFixture.h"
-#include "harness/DialogDriver.h"
 #include "harness/Harness.h"
 #include "text/Cp932.h"
 #include "ui/AppTitle.h"
@@ -32,12 +31,13 @@ void PutOnClipboard(const Text& text) {
   CloseClipboard();
 }
 
-// Lets the display's notices of focus and pointer moves arrive and be handled first: Wine then
-// takes the keys that the display sees held, which are none, and would let go of a held key.
+// Handles the display's notices of focus and pointer moves first, until the display has sent
+// nothing more: Wine then takes the keys that the display sees held, which are none, and would let
+// go of a key held after them.
 void Settle() {
-  PumpMessages();
-  Sleep(50);
-  PumpMessages();
+  do {
+    PumpMessages();
+  } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT) != WAIT_TIMEOUT);
 }
 
 // A real press and release of a mouse button over the window, with the messages handled while the
@@ -80,13 +80,13 @@ class FolderFieldsTest : public MainWindowTest {
   const Text& CurFolder() { return Conv().State().CurFolder; }
 
   // The box that reports a missing folder, once, with the beep before it.
-  void ExpectOneMissingFolderReport(const DialogDriver& dialogs) {
-    const std::vector<SeenBox> boxes = dialogs.Boxes();
+  void ExpectOneMissingFolderReport() {
+    const std::vector<SeenBox> boxes = dialogs_.Take().boxes;
     ASSERT_EQ(boxes.size(), 1u) << (boxes.empty() ? "" : ForLog(boxes.back().text));
     EXPECT_EQ(boxes[0].caption, kAppTitle);
     EXPECT_EQ(boxes[0].text, kNoSuchFolder) << ForLog(boxes[0].text);
     EXPECT_EQ(boxes[0].buttons.size(), 1u);
-    EXPECT_EQ(dialogs.BeepsBeforeEachBox(), std::vector<int>{1});
+    EXPECT_EQ(boxes[0].beepsBefore, 1);
     EXPECT_EQ(BeepSpy::Count(), 1);
   }
 
@@ -97,34 +97,28 @@ class FolderFieldsTest : public MainWindowTest {
 
 TEST_F(FolderFieldsTest, TypingIntoFolder2WhileFolder1IsEmptyMovesTheLetterUpWithAFlash) {
   Start();
-  NoMessageBox noBox;
   FocusOn(Edit2());
-  FlashRecorder recorder(Edit1(), Edit2());
-  ASSERT_TRUE(recorder.WaitUntilSteadyFor(FlashRecorder::kShortest));
-  TypeChars(Edit2(), "C");  // the flash is over when this returns
-  ASSERT_TRUE(recorder.WaitUntilSteadyFor(FlashRecorder::kShortest));
-  const std::vector<ColourPhase> phases = recorder.Stop();
+  std::vector<Paint> painted;
+  {
+    FlashRecorder recorder(Conv().Handle(), Edit1(), Edit2());
+    TypeChars(Edit2(), "C");  // the flash is over when this returns
+    painted = recorder.Painted();
+  }
+  EXPECT_EQ(PauseSpy::Take(), (std::vector<DWORD>{400, 200}));
 
   EXPECT_EQ(Folder1(), "C");
   EXPECT_EQ(Folder2(), "");
   EXPECT_EQ(CurFolder(), "C");
   EXPECT_EQ(GetFocus(), Edit2());
 
-  // Plain, folder 1 yellow for 400 ms, folder 2 yellow for 200 ms, plain again.
-  ASSERT_EQ(phases.size(), 4u);
-  const COLORREF plain = phases[0].field1;
+  // Plain, folder 1 yellow for 400 ms, then folder 1 plain and folder 2 yellow for 200 ms, then
+  // plain again.
+  ASSERT_FALSE(painted.empty());
+  const COLORREF plain = painted[0].colour;
   EXPECT_NE(plain, kYellow);
-  EXPECT_EQ(phases[0].field2, plain);
-  EXPECT_EQ(phases[1].field1, kYellow);
-  EXPECT_EQ(phases[1].field2, plain);
-  EXPECT_EQ(phases[2].field1, plain);
-  EXPECT_EQ(phases[2].field2, kYellow);
-  EXPECT_EQ(phases[3].field1, plain);
-  EXPECT_EQ(phases[3].field2, plain);
-  // At least as long as the flash holds each colour; a busy machine may make it longer. Wine's
-  // clock and its waits disagree by a few per cent.
-  EXPECT_GE(phases[1].length.count(), 340);
-  EXPECT_GE(phases[2].length.count(), 160);
+  EXPECT_EQ(painted,
+            (std::vector<Paint>{
+                {0, plain}, {1, plain}, {0, kYellow}, {0, plain}, {1, kYellow}, {1, plain}}));
 
   // The next key from the keyboard goes where the focus is, and stays there.
   Settle();
@@ -138,7 +132,6 @@ TEST_F(FolderFieldsTest, Folder2IsEmptiedAtTheKeystrokeThatMakesFolder1EqualToIt
   const Text target = b_ / "DCIM";
   MakeFolder(target);
   Start();
-  NoMessageBox noBox;
   SetText(Edit1(), a_.Path());
   SetText(Edit2(), target);
   ASSERT_EQ(Folder2(), target);
@@ -157,7 +150,6 @@ TEST_F(FolderFieldsTest, Folder2IsEmptiedAtTheKeystrokeThatMakesFolder1EqualToIt
 TEST_F(FolderFieldsTest, EnterInAnEmptyFieldShowsNothingAndChangesNothing) {
   Start();
   BeepSpy beeps;
-  DialogDriver dialogs;
   FocusOn(Edit1());
   TypeChars(Edit1(), "\r");
   FocusOn(Edit2());
@@ -165,7 +157,7 @@ TEST_F(FolderFieldsTest, EnterInAnEmptyFieldShowsNothingAndChangesNothing) {
   EXPECT_EQ(Folder1(), "");
   EXPECT_EQ(Folder2(), "");
   EXPECT_EQ(CurFolder(), "");
-  EXPECT_TRUE(dialogs.Boxes().empty());
+  EXPECT_TRUE(dialogs_.Take().boxes.empty());
   EXPECT_EQ(BeepSpy::Count(), 0);
 }
 
@@ -174,14 +166,14 @@ TEST_F(FolderFieldsTest, EnterOnAMissingFolderBeepsReportsAndEmptiesTheField) {
   {
     SCOPED_TRACE("folder 1");
     BeepSpy beeps;
-    DialogDriver dialogs;
+    dialogs_.ExpectBox(ButtonId(IDOK));
     SetText(Edit1(), missing_);
     ASSERT_EQ(CurFolder(), missing_);
     FocusOn(Edit1());
     Settle();
     { HeldKey enter(VK_RETURN); }
     Conv().PumpMessages();  // the program's own loop, where dialog keys are looked at first
-    ExpectOneMissingFolderReport(dialogs);
+    ExpectOneMissingFolderReport();
     EXPECT_EQ(Folder1(), "");
     EXPECT_EQ(CurFolder(), "");
     // The field has the focus back once the window is active again. Which window Wine activates
@@ -195,10 +187,10 @@ TEST_F(FolderFieldsTest, EnterOnAMissingFolderBeepsReportsAndEmptiesTheField) {
     SetText(Edit1(), a_.Path());
     SetText(Edit2(), missing_);
     BeepSpy beeps;
-    DialogDriver dialogs;
+    dialogs_.ExpectBox(ButtonId(IDOK));
     FocusOn(Edit2());
     TypeChars(Edit2(), "\r");
-    ExpectOneMissingFolderReport(dialogs);
+    ExpectOneMissingFolderReport();
     EXPECT_EQ(Folder2(), "");
     EXPECT_EQ(Folder1(), a_.Path());
   }
@@ -206,7 +198,6 @@ TEST_F(FolderFieldsTest, EnterOnAMissingFolderBeepsReportsAndEmptiesTheField) {
 
 TEST_F(FolderFieldsTest, EnterOnAnExistingFolder2WhileFolder1IsEmptyMovesItUp) {
   Start();
-  NoMessageBox noBox;
   SetText(Edit1(), a_.Path());
   SetText(Edit2(), b_.Path());
   SetText(Edit1(), "");  // folder 2 keeps its text until it is confirmed
@@ -222,7 +213,6 @@ TEST_F(FolderFieldsTest, EnterOnAnExistingFolder2WhileFolder1IsEmptyMovesItUp) {
 
 TEST_F(FolderFieldsTest, RefusedCharactersLeaveTheFieldAsItWasWhilePasteStillWorks) {
   Start();
-  NoMessageBox noBox;
   FocusOn(Edit1());
   TypeChars(Edit1(), "C:");
   // A blank, punctuation other than \ : . _ /, DEL, a double-byte and a half-width katakana.
@@ -254,7 +244,6 @@ TEST_F(FolderFieldsTest, MiddleClickReplacesTheFieldWithTheClipboardText) {
   // Folder 1 has the focus at start-up; leaving it, which the left click below would do, is not
   // the point here.
   FocusOn(Elsewhere());
-  NoMessageBox noBox;
   SetText(Edit1(), a_.Path());
   SetText(Edit2(), b_.Path());
 
@@ -295,7 +284,6 @@ TEST_F(FolderFieldsTest, MiddleClickReplacesTheFieldWithTheClipboardText) {
 
 TEST_F(FolderFieldsTest, ShiftClickOnALabelClearsItsFieldAndFolder2MovesUpWhenLeft) {
   Start();
-  NoMessageBox noBox;
   SetText(Edit1(), a_.Path());
   SetText(Edit2(), b_.Path());
   HWND label1 = Control(ids::lbl_Directory0);
@@ -328,11 +316,11 @@ TEST_F(FolderFieldsTest, LeavingAFieldThatNamesAMissingFolderReportsAndEmptiesIt
     SetText(Edit1(), missing_);
     SetText(Edit2(), b_.Path());
     BeepSpy beeps;
-    DialogDriver dialogs;
     FocusOn(Edit1());
-    EXPECT_TRUE(dialogs.Boxes().empty());
+    EXPECT_TRUE(dialogs_.Take().boxes.empty());
+    dialogs_.ExpectBox(ButtonId(IDOK));
     LeaveField();
-    ExpectOneMissingFolderReport(dialogs);
+    ExpectOneMissingFolderReport();
     EXPECT_EQ(Folder1(), "");
     EXPECT_EQ(CurFolder(), "");
     EXPECT_EQ(Folder2(), b_.Path());
@@ -342,10 +330,10 @@ TEST_F(FolderFieldsTest, LeavingAFieldThatNamesAMissingFolderReportsAndEmptiesIt
     SetText(Edit1(), a_.Path());
     SetText(Edit2(), missing_);
     BeepSpy beeps;
-    DialogDriver dialogs;
+    dialogs_.ExpectBox(ButtonId(IDOK));
     FocusOn(Edit2());
     LeaveField();
-    ExpectOneMissingFolderReport(dialogs);
+    ExpectOneMissingFolderReport();
     EXPECT_EQ(Folder2(), "");
     EXPECT_EQ(Folder1(), a_.Path());
     EXPECT_EQ(CurFolder(), a_.Path());
@@ -359,7 +347,6 @@ TEST_F(FolderFieldsTest, LeavingAFieldTestsTheTextAsTypedFromTheCurrentFolder) {
   ASSERT_TRUE(SetCurrentDirectoryW(ToWide(a_.Path()).c_str()));
   Start();
   {
-    NoMessageBox noBox;
     SetText(Edit1(), "sub");
     FocusOn(Edit1());
     FocusOn(Elsewhere());
@@ -375,15 +362,15 @@ TEST_F(FolderFieldsTest, OnlyMovingToAnotherControlIsLeavingTheField) {
   FocusOn(Edit1());
   {
     // A message box over the window taking the focus.
-    DialogDriver dialogs;
+    dialogs_.ExpectBox(ButtonId(IDOK));
     MessageBoxW(Conv().Handle(), L"other", L"other", MB_OK);
-    ASSERT_EQ(dialogs.Boxes().size(), 1u);
-    EXPECT_EQ(dialogs.Boxes()[0].text, "other");
+    const std::vector<SeenBox> boxes = dialogs_.Take().boxes;
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "other");
   }
   EXPECT_EQ(Folder1(), missing_);
   {
     // Another window taking the focus.
-    NoMessageBox noBox;
     HWND other = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, nullptr,
                                  nullptr, GetModuleHandleW(nullptr), nullptr);
     FocusOn(other);
@@ -393,16 +380,15 @@ TEST_F(FolderFieldsTest, OnlyMovingToAnotherControlIsLeavingTheField) {
   EXPECT_EQ(Folder1(), missing_);
   FocusOn(Edit1());
   BeepSpy beeps;
-  DialogDriver dialogs;
+  dialogs_.ExpectBox(ButtonId(IDOK));
   LeaveField();
-  ExpectOneMissingFolderReport(dialogs);
+  ExpectOneMissingFolderReport();
   EXPECT_EQ(Folder1(), "");
 }
 
 TEST_F(FolderFieldsTest, TheChooserFillsAFieldButNeverFolder2WithFolder1sFolder) {
   Start();
-  DialogDriver dialogs;
-  dialogs.ChooseInChooser(a_.Path());
+  dialogs_.ExpectChooser(a_.Path());
   ClickButton(Control(ids::cmd_Directory0));
   const Text chosen = Folder1();
   EXPECT_EQ(lstrcmpiW(ToWide(chosen).c_str(), ToWide(a_.Path()).c_str()), 0) << ForLog(chosen);
@@ -410,7 +396,7 @@ TEST_F(FolderFieldsTest, TheChooserFillsAFieldButNeverFolder2WithFolder1sFolder)
   EXPECT_EQ(CurFolder(), chosen);
 
   // The same folder for folder 2: nothing changes.
-  dialogs.ChooseInChooser(a_.Path());
+  dialogs_.ExpectChooser(a_.Path());
   ClickButton(Control(ids::cmd_Directory1));
   EXPECT_EQ(Conv().State().PickedFolder, chosen);
   EXPECT_EQ(Folder1(), chosen);
@@ -418,14 +404,15 @@ TEST_F(FolderFieldsTest, TheChooserFillsAFieldButNeverFolder2WithFolder1sFolder)
   EXPECT_EQ(CurFolder(), chosen);
 
   // Another folder goes into folder 2.
-  dialogs.ChooseInChooser(b_.Path());
+  dialogs_.ExpectChooser(b_.Path());
   ClickButton(Control(ids::cmd_Directory1));
   EXPECT_EQ(lstrcmpiW(ToWide(Folder2()).c_str(), ToWide(b_.Path()).c_str()), 0);
   EXPECT_EQ(Folder1(), chosen);
   EXPECT_EQ(CurFolder(), Folder2());
 
-  EXPECT_TRUE(dialogs.Boxes().empty());
-  const std::vector<SeenChooser> choosers = dialogs.Choosers();
+  const Answered answered = dialogs_.Take();
+  EXPECT_TRUE(answered.boxes.empty());
+  const std::vector<SeenChooser>& choosers = answered.choosers;
   ASSERT_EQ(choosers.size(), 3u);
   for (const SeenChooser& chooser : choosers) {
     EXPECT_TRUE(chooser.selectionTaken);
@@ -439,9 +426,8 @@ TEST_F(FolderFieldsTest, CancellingTheChooserChangesNothing) {
   Start({a_.Path()});  // the folder from the command line is the one last picked
   ASSERT_EQ(Conv().State().PickedFolder, a_.Path());
   SetText(Edit2(), b_.Path());
-  DialogDriver dialogs;
-  dialogs.CancelChooser();
-  dialogs.CancelChooser();
+  dialogs_.ExpectChooser(std::nullopt);
+  dialogs_.ExpectChooser(std::nullopt);
   ClickButton(Control(ids::cmd_Directory0));
   EXPECT_EQ(Conv().State().PickedFolder, "");
   ClickButton(Control(ids::cmd_Directory1));
@@ -449,8 +435,9 @@ TEST_F(FolderFieldsTest, CancellingTheChooserChangesNothing) {
   EXPECT_EQ(Folder1(), a_.Path());
   EXPECT_EQ(Folder2(), b_.Path());
   EXPECT_EQ(CurFolder(), a_.Path());
-  EXPECT_TRUE(dialogs.Boxes().empty());
-  const std::vector<SeenChooser> choosers = dialogs.Choosers();
+  const Answered answered = dialogs_.Take();
+  EXPECT_TRUE(answered.boxes.empty());
+  const std::vector<SeenChooser>& choosers = answered.choosers;
   ASSERT_EQ(choosers.size(), 2u);
   for (const SeenChooser& chooser : choosers) {
     EXPECT_EQ(chooser.rootItem, DesktopName());

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "MainWindowFixture.h"
-#include "harness/DialogDriver.h"
 #include "harness/Harness.h"
 #include "win32/MessageLoop.h"
 
@@ -44,12 +43,11 @@ TEST_F(KeyboardTest, EnterOnAFolderButtonOpensTheChooser) {
   TempFolder a("a");
   TempFolder b("b");
   Start();
-  DialogDriver dialogs;
-  dialogs.ChooseInChooser(a.Path());
+  dialogs_.ExpectChooser(a.Path());
   PressEnterOn(ids::cmd_Directory0);
-  dialogs.ChooseInChooser(b.Path());
+  dialogs_.ExpectChooser(b.Path());
   PressEnterOn(ids::cmd_Directory1);
-  EXPECT_EQ(dialogs.Choosers().size(), 2u);
+  EXPECT_EQ(dialogs_.Take().choosers.size(), 2u);
   EXPECT_EQ(Folder1(), a.Path());
   EXPECT_EQ(Folder2(), b.Path());
 }
@@ -58,9 +56,9 @@ TEST_F(KeyboardTest, EnterOnTheStartButtonStartsTheRun) {
   TempFolder photos("photos");
   Start();
   Conv().SetText(ids::txt_Directory0, photos.Path());
-  MessageBoxAnswerer answer(ButtonId(IDNO));
+  dialogs_.ExpectBox(ButtonId(IDNO));
   PressEnterOn(ids::cmd_START);
-  const SeenBox question = answer.Wait();
+  const SeenBox question = dialogs_.Take().boxes.at(0);
   EXPECT_EQ(question.caption, "確認");
   EXPECT_EQ(question.text, "変換するフォルダーの\nバックアップは取ってありますか？");
 }

@@ -252,9 +252,10 @@ TEST_F(MainWindowTest, SettingsFilesThatCouldNotBeReadAreKeptAndLeftoversOfAWrit
   WriteBytes(format + ".tmp", "yyyy");
   {
     LockedFile lock(masks);
-    MessageBoxAnswerer answer({ButtonId(IDOK), ButtonId(IDOK)});
+    dialogs_.ExpectBox(ButtonId(IDOK));
+    dialogs_.ExpectBox(ButtonId(IDOK));
     Start();
-    for (const SeenBox& box : answer.WaitAll()) EXPECT_EQ(box.caption, "File Error");
+    for (const SeenBox& box : dialogs_.Take().boxes) EXPECT_EQ(box.caption, "File Error");
   }
   EXPECT_FALSE(PathExists(masks + ".tmp"));
   EXPECT_FALSE(PathExists(format + ".tmp"));
@@ -267,9 +268,9 @@ TEST_F(MainWindowTest, SettingsFilesThatCouldNotBeReadAreKeptAndLeftoversOfAWrit
 
 TEST_F(MainWindowTest, APatternWithABadCharacterIsReportedOnceAndReplaced) {
   WriteBytes(programFolder_ / "リネームフォーマット.dat", "yyyy/mm/dd\r\nmore");
-  MessageBoxAnswerer answer(ButtonId(IDOK));
+  dialogs_.ExpectBox(ButtonId(IDOK));
   Start();
-  const std::vector<SeenBox> boxes = answer.WaitAll();
+  const std::vector<SeenBox> boxes = dialogs_.Take().boxes;
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].caption, "Tokiwake");
   EXPECT_EQ(boxes[0].text,
@@ -281,7 +282,6 @@ TEST_F(MainWindowTest, APatternWithABadCharacterIsReportedOnceAndReplaced) {
 
 TEST_F(MainWindowTest, DoubleByteCharactersInThePatternAreNoBadCharacters) {
   WriteBytes(programFolder_ / "リネームフォーマット.dat", "yyyy年mm月dd日ソ表");
-  NoMessageBox none;
   Start();
   EXPECT_EQ(Conv().State().RenameFormat, "yyyy年mm月dd日ソ表");
 }
@@ -297,7 +297,6 @@ TEST_F(MainWindowTest, AnExistingFolderOnTheCommandLineBecomesFolder1) {
 TEST_F(MainWindowTest, AnArgumentThatIsNoFolderIsIgnoredSilently) {
   WriteBytes(programFolder_ / "a.jpg", "x");
   for (const Text& argument : {programFolder_ / "a.jpg", programFolder_ / "missing", Text{}}) {
-    NoMessageBox none;
     Start({argument});
     EXPECT_EQ(Folder1(), "");
     Close();

@@ -8,7 +8,6 @@
 #include <thread>
 
 #include "MainWindowFixture.h"
-#include "NotepadWindows.h"
 #include "harness/Harness.h"
 #include "rename/Journal.h"
 #include "text/Cp932.h"
@@ -56,11 +55,6 @@ std::vector<std::vector<Text>> ListRows(HWND list) {
 
 class PreviewUndoTest : public MainWindowTest {
  protected:
-  void TearDown() override {
-    CloseNotepadsStartedHere();
-    MainWindowTest::TearDown();
-  }
-
   void Prepare(const Text& folder1, const Text& folder2) {
     Start();
     Conv().SetText(ids::txt_Directory0, folder1);
@@ -77,10 +71,9 @@ class PreviewUndoTest : public MainWindowTest {
 
   Text JournalPath() { return programFolder_ / kJournalName; }
 
-  // Every run opens its list in Notepad; one still starting when the test ends would outlive it.
-  static void EndTheRunsNotepad() {
-    NotepadCame("FolderList.csv", Milliseconds(20'000));
-    CloseNotepadsStartedHere();
+  // Every run asks for Notepad on its list.
+  void ExpectTheListShown() {
+    EXPECT_EQ(TakeLaunches(), std::vector<Launch>{NotepadOn(programFolder_ / "FolderList.csv")});
   }
 };
 
@@ -98,7 +91,7 @@ TEST_F(PreviewUndoTest, ThePreviewListsTheNewNamesTouchingNothingAndItsButtonRun
   std::vector<std::vector<Text>> rows;
   Text summary;
   bool touched = true;
-  MessageBoxAnswerer backupQuestion(ButtonCaption("はい"));
+  dialogs_.ExpectBox(ButtonCaption("はい"));
   std::thread user([&] {
     // Shown once its controls are all there.
     HWND dialog = nullptr;
@@ -138,8 +131,8 @@ TEST_F(PreviewUndoTest, ThePreviewListsTheNewNamesTouchingNothingAndItsButtonRun
   });
   ChooseMenuItem(Conv().Handle(), ids::mnuPreview);
   user.join();
-  EXPECT_EQ(backupQuestion.Wait().caption, "確認");
-  EndTheRunsNotepad();
+  EXPECT_EQ(dialogs_.Take().boxes.at(0).caption, "確認");
+  ExpectTheListShown();
   EXPECT_FALSE(touched);
 
   // a.jpg and b.jpg share a time; which one the folder lists first takes the plain name.
@@ -171,11 +164,10 @@ TEST_F(PreviewUndoTest, UndoTakesTheLastRunBackAndKeepsWhatItCouldNot) {
   Prepare(photos.Path(), "");
   EXPECT_FALSE(MenuItemEnabled(ids::mnuUndo));
   EXPECT_TRUE(MenuItemEnabled(ids::mnuPreview));
-  {
-    MessageBoxAnswerer backupQuestion(ButtonCaption("はい"));
-    ClickButton(Control(ids::cmd_START));
-  }
-  EndTheRunsNotepad();
+  dialogs_.ExpectBox(ButtonCaption("はい"));
+  ClickButton(Control(ids::cmd_START));
+  dialogs_.Take();
+  ExpectTheListShown();
   const Text journal = ReadBytes(JournalPath()).value_or("");
   const std::vector<JournalEntry> renames = ParseEntries(SplitRuns(journal).back());
   ASSERT_EQ(renames.size(), 3u);
@@ -186,12 +178,10 @@ TEST_F(PreviewUndoTest, UndoTakesTheLastRunBackAndKeepsWhatItCouldNot) {
   EXPECT_TRUE(MenuItemEnabled(ids::mnuUndo));
 
   WriteBytes(photos / "b.jpg", "another file");  // takes b.jpg's old name
-  std::vector<SeenBox> boxes;
-  {
-    MessageBoxAnswerer answers({ButtonCaption("はい"), ButtonId(IDOK)});
-    ChooseMenuItem(Conv().Handle(), ids::mnuUndo);
-    boxes = answers.WaitAll();
-  }
+  dialogs_.ExpectBox(ButtonCaption("はい"));
+  dialogs_.ExpectBox(ButtonId(IDOK));
+  ChooseMenuItem(Conv().Handle(), ids::mnuUndo);
+  const std::vector<SeenBox> boxes = dialogs_.Take().boxes;
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].caption, "確認");
   EXPECT_TRUE(boxes[0].text.starts_with(
@@ -211,11 +201,10 @@ TEST_F(PreviewUndoTest, UndoTakesTheLastRunBackAndKeepsWhatItCouldNot) {
   EXPECT_EQ(kept[0].oldPath, photos / "b.jpg");
 
   RemoveAll(photos / "b.jpg");
-  {
-    MessageBoxAnswerer answers({ButtonCaption("はい"), ButtonId(IDOK)});
-    ChooseMenuItem(Conv().Handle(), ids::mnuUndo);
-    EXPECT_EQ(answers.WaitAll().back().text, "1 個のファイルを元のファイル名に戻しました。");
-  }
+  dialogs_.ExpectBox(ButtonCaption("はい"));
+  dialogs_.ExpectBox(ButtonId(IDOK));
+  ChooseMenuItem(Conv().Handle(), ids::mnuUndo);
+  EXPECT_EQ(dialogs_.Take().boxes.back().text, "1 個のファイルを元のファイル名に戻しました。");
   EXPECT_EQ(ListFolder(photos.Path()), (std::vector<Text>{"b.jpg", "ソ.jpg", "表"}));
   EXPECT_EQ(ReadBytes(photos / "b.jpg"), "second");
   EXPECT_FALSE(PathExists(JournalPath()));
