@@ -221,23 +221,22 @@ TEST_F(PreviewUndoTest, ARunWhoseJournalIsHeldOpenIsNotTakenBackByTheUndo) {
   std::vector<SeenBox> boxes;
   {
     LockedFile held(JournalPath());
-    MessageBoxAnswerer answers({ButtonCaption("はい"), ButtonId(IDOK)});
+    dialogs_.ExpectBox(ButtonCaption("はい"));
+    dialogs_.ExpectBox(ButtonId(IDOK));
     ClickButton(Control(ids::cmd_START));
-    boxes = answers.WaitAll();
-    EndTheRunsNotepad();
+    boxes = dialogs_.Take().boxes;
   }
+  ExpectTheListShown();
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_TRUE(boxes[1].text.starts_with("履歴ファイル\n" + JournalPath() +
                                         " に、\n書き込めません！！この変換は元に戻せません。"));
   EXPECT_EQ(ListFolder(photos.Path()), std::vector<Text>{"2010-05-23 09.20.30.jpg"});
   EXPECT_TRUE(MenuItemEnabled(ids::mnuUndo));
-  {
-    MessageBoxAnswerer answer(ButtonId(IDOK));
-    ChooseMenuItem(Conv().Handle(), ids::mnuUndo);
-    EXPECT_EQ(answer.Wait().text,
-              "前回の変換は、履歴ファイルに書き込めなかったので元に戻せません！！\n"
-              "そのファイル名は変更したままにします。");
-  }
+  dialogs_.ExpectBox(ButtonId(IDOK));
+  ChooseMenuItem(Conv().Handle(), ids::mnuUndo);
+  EXPECT_EQ(dialogs_.Take().boxes.at(0).text,
+            "前回の変換は、履歴ファイルに書き込めなかったので元に戻せません！！\n"
+            "そのファイル名は変更したままにします。");
   EXPECT_EQ(ListFolder(photos.Path()), std::vector<Text>{"2010-05-23 09.20.30.jpg"});
 }
 
