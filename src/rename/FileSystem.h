@@ -104,6 +104,9 @@ class FileSystem {
   // The journal cut down after an undo: written beside the old one and then put in its place, so
   // that a kill or a failure part-way leaves the old one whole. True when it went through.
   virtual bool ReplaceHiddenFile(const Text& path, const Text& bytes) = 0;
+  // The local date and time now, for the journal's header of a run.
+  virtual LocalTime LocalNow() = 0;
+
   // A file's last `limit` bytes (all of a shorter one); nothing when it is missing or cannot be
   // read.
   virtual std::optional<FileTail> ReadFileTail(const Text& path, uint64_t limit) = 0;
@@ -127,6 +130,7 @@ class DiskFileSystem final : public FileSystem {
   std::unique_ptr<AppendFile> OpenHiddenForAppend(const Text& path) override;
   bool ReplaceHiddenFile(const Text& path, const Text& bytes) override;
   std::optional<FileTail> ReadFileTail(const Text& path, uint64_t limit) override;
+  LocalTime LocalNow() override;
 };
 
 }  // namespace tokiwake

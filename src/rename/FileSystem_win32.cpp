@@ -184,6 +184,12 @@ bool DiskFileSystem::ReplaceHiddenFile(const Text& path, const Text& bytes) {
   return ReplaceWholeFile(bytes, path, true);
 }
 
+LocalTime DiskFileSystem::LocalNow() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
 std::optional<FileTail> DiskFileSystem::ReadFileTail(const Text& path, uint64_t limit) {
   const OwnedFile file(CreateFileW(ToWide(path).c_str(), GENERIC_READ,
                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,

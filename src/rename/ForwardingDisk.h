@@ -35,6 +35,7 @@ class ForwardingDisk : public FileSystem {
   bool ReplaceHiddenFile(const Text& path, const Text& bytes) override {
     return disk_.ReplaceHiddenFile(path, bytes);
   }
+  LocalTime LocalNow() override { return disk_.LocalNow(); }
   std::optional<FileTail> ReadFileTail(const Text& path, uint64_t limit) override {
     return disk_.ReadFileTail(path, limit);
   }

@@ -11,6 +11,7 @@
 // without the identity check.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -34,7 +35,7 @@ struct JournalEntry {
 
 struct RunHeader {
   Text when;  // "2024/05/03 10:15:00"
-  Text folders[2];
+  std::array<Text, 2> folders;
   bool operator==(const RunHeader&) const = default;
 };
 

@@ -94,29 +94,29 @@ TimeFields CutTimeText(std::string_view timeText) {
 }
 
 // The walk hands over 0 for a file's first attempt; a pattern that counts numbers its files from 1.
-void StartCounter(RunState& state, int32_t counter) {
-  if (counter <= 0 && SjisPosNoCase("cnt", state.RenameFormat) > 0) ++state.FileCounter;
+void StartCounter(std::string_view pattern, int32_t& fileCounter) {
+  if (fileCounter <= 0 && SjisPosNoCase("cnt", pattern) > 0) ++fileCounter;
 }
 
 // The year tokens exclude each other: a shorter one beside a longer one stays literal.
-Text ReplaceYear(PatternHost& host, const Text& year, const Text& pattern) {
-  if (SjisPosNoCase("yyyy", pattern) > 0) return ReplaceAllNoCase(host, year, "yyyy", pattern);
+Text ReplaceYear(const Text& year, const Text& pattern) {
+  if (SjisPosNoCase("yyyy", pattern) > 0) return ReplaceAllNoCase(year, "yyyy", pattern);
   if (SjisPosNoCase("yy", pattern) > 0) {
-    return ReplaceAllNoCase(host, RightChars(2, year), "yy", pattern);
+    return ReplaceAllNoCase(RightChars(2, year), "yy", pattern);
   }
   if (SjisPosNoCase("y", pattern) > 0) {
-    return ReplaceAllNoCase(host, RightChars(1, year), "y", pattern);
+    return ReplaceAllNoCase(RightChars(1, year), "y", pattern);
   }
   return pattern;
 }
 
 // Order matters: each works on the result of the one before, so "mmn" loses its "mn" to "mm".
-Text ReplaceDateAndTime(PatternHost& host, const TimeFields& time, Text pattern) {
-  pattern = ReplaceAllNoCase(host, time.month, "mm", pattern);
-  pattern = ReplaceAllNoCase(host, time.day, "dd", pattern);
-  pattern = ReplaceAllNoCase(host, time.hour, "hh", pattern);
-  pattern = ReplaceAllNoCase(host, time.minute, "mn", pattern);
-  return ReplaceAllNoCase(host, time.second, "ss", pattern);
+Text ReplaceDateAndTime(const TimeFields& time, Text pattern) {
+  pattern = ReplaceAllNoCase(time.month, "mm", pattern);
+  pattern = ReplaceAllNoCase(time.day, "dd", pattern);
+  pattern = ReplaceAllNoCase(time.hour, "hh", pattern);
+  pattern = ReplaceAllNoCase(time.minute, "mn", pattern);
+  return ReplaceAllNoCase(time.second, "ss", pattern);
 }
 
 // The whole character after the first "cnt": taking only a lead byte would split it in the result.
@@ -127,8 +127,7 @@ Text FillAfterFirstCnt(const Text& pattern) {
 }
 
 // Where the token starts, left to right and never overlapping, as ReplaceAllNoCase finds it.
-std::vector<size_t> TokenPositions(PatternHost& host, std::string_view token,
-                                   std::string_view text) {
+std::vector<size_t> TokenPositions(std::string_view token, std::string_view text) {
   std::vector<size_t> positions;
   if (token.empty()) return positions;
   const Text needle = AsciiLower(token);
@@ -137,7 +136,6 @@ std::vector<size_t> TokenPositions(PatternHost& host, std::string_view token,
        at = FindLowered(needle, lowered, at + token.size())) {
     positions.push_back(at);
   }
-  if (!positions.empty()) host.OnTokenReplacing();
   return positions;
 }
 
@@ -145,11 +143,11 @@ std::vector<size_t> TokenPositions(PatternHost& host, std::string_view token,
 // kept. The first "cnt" keeps its letter case: the search is blind to case anyway, and where the
 // search and the cut disagree about a character (lead bytes 0xF0-0xFC) lower-casing it would turn
 // a character such as ⅳ (0xFA 0x43) into another one.
-NameTemplate CutAtCounter(PatternHost& host, const Text& pattern) {
+NameTemplate CutAtCounter(const Text& pattern) {
   const auto cut = [&](const Text& token, const Text& text, int32_t width, const Text& fill) {
     NameTemplate result{{}, {}, width, fill};
     size_t done = 0;
-    for (const size_t at : TokenPositions(host, token, text)) {
+    for (const size_t at : TokenPositions(token, text)) {
       result.literal.append(text, done, at - done);
       result.counterAt.push_back(result.literal.size());
       done = at + token.size();
@@ -201,16 +199,15 @@ std::optional<int32_t> CounterValueOf(const NameTemplate& name, std::string_view
 
 }  // namespace
 
-NameTemplate BuildNameTemplate(PatternHost& host, const RunState& state, std::string_view fileName,
-                               std::string_view timeText) {
+NameTemplate BuildNameTemplate(std::string_view pattern, bool includeOldName,
+                               std::string_view fileName, std::string_view timeText) {
   const NameParts name = SplitName(fileName);
   const TimeFields time = CutTimeText(timeText);
-  Text pattern = state.RenameFormat;
-  pattern = ReplaceYear(host, time.year, pattern);
-  pattern = ReplaceDateAndTime(host, time, pattern);
-  NameTemplate result = CutAtCounter(host, pattern);
+  Text written = ReplaceYear(time.year, Text(pattern));
+  written = ReplaceDateAndTime(time, written);
+  NameTemplate result = CutAtCounter(written);
   // Added after all replacements so that tokens in the old name are never expanded.
-  if (host.IncludeOldName()) {
+  if (includeOldName) {
     result.literal += Text(kOpenBracket) + name.stem + Text(kCloseBracket);
   }
   if (name.extension) result.literal.append(".").append(*name.extension);
@@ -255,10 +252,10 @@ std::optional<int32_t> CounterOf(const NameTemplate& name, std::string_view file
   return CounterValueOf(name, counterText);
 }
 
-Text BuildNewName(PatternHost& host, RunState& state, std::string_view fileName,
-                  std::string_view timeText, int32_t counter) {
-  StartCounter(state, counter);
-  return RenderName(BuildNameTemplate(host, state, fileName, timeText), state.FileCounter);
+Text BuildNewName(std::string_view pattern, bool includeOldName, std::string_view fileName,
+                  std::string_view timeText, int32_t& fileCounter) {
+  StartCounter(pattern, fileCounter);
+  return RenderName(BuildNameTemplate(pattern, includeOldName, fileName, timeText), fileCounter);
 }
 
 Text FormatCounter(int32_t value, int32_t width, std::string_view fill) {
@@ -284,14 +281,12 @@ PatternCheck UsablePattern(const Text& pattern, std::string_view fallback) {
 // Resumes after each replaced token, so replacements never overlap and a value is never searched.
 // The text is lower-cased once and searched onwards from the last token: a pattern of many tokens
 // must cost its length, not its length times its tokens.
-Text ReplaceAllNoCase(PatternHost& host, std::string_view value, std::string_view token,
-                      std::string_view text) {
+Text ReplaceAllNoCase(std::string_view value, std::string_view token, std::string_view text) {
   if (token.empty()) return Text(text);
   const Text needle = AsciiLower(token);
   const Text lowered = AsciiLower(text);
   size_t at = FindLowered(needle, lowered, 0);
   if (at == std::string_view::npos) return Text(text);
-  host.OnTokenReplacing();
   Text result;
   result.reserve(text.size());
   size_t done = 0;

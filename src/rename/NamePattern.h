@@ -6,20 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "rename/RunState.h"
 #include "text/SjisText.h"
 
 namespace tokiwake {
-
-// What the pattern needs of the window beyond the state it shares.
-class PatternHost {
- public:
-  virtual bool IncludeOldName() const = 0;  // chkMotoFile
-  virtual void OnTokenReplacing() = 0;      // the status line turns red and is repainted at once
-
- protected:
-  ~PatternHost() = default;
-};
 
 // The highest counter a file's name is given; a name still taken then is reported instead.
 inline constexpr int32_t kLastCounter = 1000;
@@ -32,8 +21,9 @@ struct NameTemplate {
   int32_t width = 0;              // how the counter is written, as FormatCounter takes it
   Text fill;
 };
-NameTemplate BuildNameTemplate(PatternHost& host, const RunState& state, std::string_view fileName,
-                               std::string_view timeText);
+// `includeOldName` puts the old name in between 《 and 》.
+NameTemplate BuildNameTemplate(std::string_view pattern, bool includeOldName,
+                               std::string_view fileName, std::string_view timeText);
 // The name for a value of FileCounter.
 Text RenderName(const NameTemplate& name, int32_t counter);
 // The counter value from 1 to kLastCounter with which the template gives `fileName`; nothing when
@@ -41,10 +31,10 @@ Text RenderName(const NameTemplate& name, int32_t counter);
 std::optional<int32_t> CounterOf(const NameTemplate& name, std::string_view fileName,
                                  bool blindToCase = false);
 
-// The new name for `fileName` from state.RenameFormat, the time text and the counter. May raise
-// state.FileCounter (to 1 on a file's first attempt when the pattern counts).
-Text BuildNewName(PatternHost& host, RunState& state, std::string_view fileName,
-                  std::string_view timeText, int32_t counter);
+// The new name for `fileName` from the pattern, the time text and the counter, which a pattern
+// that counts raises to 1 on a file's first attempt (when it is 0).
+Text BuildNewName(std::string_view pattern, bool includeOldName, std::string_view fileName,
+                  std::string_view timeText, int32_t& fileCounter);
 
 // The pattern shown at start when there is none to take from the file, and the one a run uses
 // instead of a pattern it cannot use.
@@ -62,9 +52,8 @@ PatternCheck UsablePattern(const Text& pattern, std::string_view fallback);
 // width > 0: zero-padded to width. Width 0 and below print nothing up to 1, then "-" and
 // value - 1 (width 0) or fill repeated value - 1 times (width < 0).
 Text FormatCounter(int32_t value, int32_t width, std::string_view fill);
-// Every occurrence, left to right; tells the host once, before replacing, when the token occurs.
-Text ReplaceAllNoCase(PatternHost& host, std::string_view value, std::string_view token,
-                      std::string_view text);
+// Every occurrence, left to right.
+Text ReplaceAllNoCase(std::string_view value, std::string_view token, std::string_view text);
 // 1-based, 0 when absent; blind to the case of single-byte letters, never starting on the second
 // byte of a double-byte character.
 int32_t PosNoCase(std::string_view token, std::string_view text);

@@ -4,24 +4,20 @@
 
 namespace tokiwake {
 
-Preview::Preview(const WalkHost& window, const RunState& state, FileSystem& disk)
-    : state_(state),
-      disk_(disk),
-      folderFields_{window.FolderFieldText(0), window.FolderFieldText(1)},
-      allFiles_(window.AllFilesChecked()),
-      includeOldName_(window.IncludeOldName()),
-      items_(window.TargetListItems()) {
+Preview::Preview(const RunInputs& inputs, const RunState& state, FileSystem& disk)
+    : inputs_(inputs), state_(state), disk_(disk) {
   state_.AbortRequested = false;
   state_.FileCounter = 0;
 }
 
 void Preview::Compute(PreviewProgress& progress) {
   progress_ = &progress;
-  WalkBothFolders(*this, state_, disk_);
+  WalkContext run{inputs_, *this, *this, state_, disk_};
+  WalkBothFolders(run);
   progress_ = nullptr;
 }
 
-void Preview::PumpMessages() {
+void Preview::HandlePendingMessages() {
   if (progress_ != nullptr) progress_->PreviewPump();
 }
 

@@ -8,6 +8,7 @@
 
 #include "rename/FileSystem.h"
 #include "rename/RunState.h"
+#include "rename/RunWindow.h"
 #include "rename/Walk.h"
 #include "text/SjisText.h"
 
@@ -31,11 +32,11 @@ class PreviewProgress {
   ~PreviewProgress() = default;
 };
 
-class Preview final : private WalkHost {
+class Preview final : private RunProgress, private RunPrompts {
  public:
-  // Reads the window's settings now; `state` is the window's, with the pattern the run would use.
-  // `disk` must keep its renames to itself.
-  Preview(const WalkHost& window, const RunState& state, FileSystem& disk);
+  // The window's inputs as they are now; `state` is the window's, with the pattern the run would
+  // use. `disk` must keep its renames to itself.
+  Preview(const RunInputs& inputs, const RunState& state, FileSystem& disk);
   Preview(const Preview&) = delete;
   Preview& operator=(const Preview&) = delete;
 
@@ -51,26 +52,22 @@ class Preview final : private WalkHost {
   const Text& CurrentPath() const { return currentPath_; }
 
  private:
-  bool IncludeOldName() const override { return includeOldName_; }
-  void OnTokenReplacing() override {}
   void SetStatusText(const Text& text) override { currentPath_ = text; }
   void SetStatusColour(StatusColour) override {}
-  void RepaintStatus() override {}
-  void RepaintStatusIfDue() override {}
-  void PumpMessages() override;
+  void PaintStatusNow() override {}
+  void PaintStatusIfDue() override {}
+  void HandlePendingMessages() override;
+  void FileHandled(const HandledFile& file) override { rows_.push_back(file); }
   // The file's row tells what the message would have said.
   void ShowMessage(const Text&) override {}
-  Text FolderFieldText(int32_t index) const override { return folderFields_[index != 0]; }
-  bool AllFilesChecked() const override { return allFiles_; }
-  const std::vector<TargetListItem>& TargetListItems() const override { return items_; }
-  void FileHandled(const HandledFile& file) override { rows_.push_back(file); }
+  bool AskYesNo(const Text&) override { return false; }
+  void Beep() override {}
+  bool ChooseFolder1() override { return false; }
+  void OpenDocument(const Text&, const Text&) override {}
 
+  RunInputs inputs_;
   RunState state_;
   FileSystem& disk_;
-  Text folderFields_[2];
-  bool allFiles_;
-  bool includeOldName_;
-  std::vector<TargetListItem> items_;
   PreviewProgress* progress_ = nullptr;
   std::vector<HandledFile> rows_;
   Text currentPath_;

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "rename/ProgramFiles.h"
-#include "rename/RenameRun.h"
+#include "rename/RunWindow.h"
+#include "rename/Walk.h"
 #include "text/Paths.h"
 
 namespace tokiwake {
@@ -167,11 +168,11 @@ bool WriteJournal(FileSystem& disk, const Text& path, const Text& text) {
 
 }  // namespace
 
-void UndoNewestRun(RunHost& host, RunState& state, FileSystem& disk) {
+void UndoNewestRun(RunProgress& progress, RunPrompts& prompts, RunState& state, FileSystem& disk) {
   const Text path = JournalPath(state);
   const std::optional<FileTail> journal = disk.ReadFileTail(path, kJournalBytes);
   if (!journal) {
-    host.ShowMessage("履歴ファイル\n" + path + " を、\n読み込めません！！");
+    prompts.ShowMessage("履歴ファイル\n" + path + " を、\n読み込めません！！");
     return;
   }
   const std::vector<JournalRun> runs = SplitRuns(journal->bytes, journal->cut);
@@ -180,12 +181,12 @@ void UndoNewestRun(RunHost& host, RunState& state, FileSystem& disk) {
   while (newest > 0 && entries.empty()) entries = Distinct(ParseEntries(runs[--newest]));
   if (entries.empty()) {
     disk.RemoveFile(path);
-    host.SoundBeep();
-    host.ShowMessage("元に戻すファイルは、ありません！！");
+    prompts.Beep();
+    prompts.ShowMessage("元に戻すファイルは、ありません！！");
     return;
   }
   const JournalRun& run = runs[newest];
-  if (!host.ConfirmYesNo(UndoQuestion(run.header, entries.size()))) return;
+  if (!prompts.AskYesNo(UndoQuestion(run.header, entries.size()))) return;
 
   state.AbortRequested = false;
   UndoCounts counts;
@@ -196,13 +197,13 @@ void UndoNewestRun(RunHost& host, RunState& state, FileSystem& disk) {
       std::fill(keep.begin(), keep.begin() + static_cast<ptrdiff_t>(i + 1), true);
       break;
     }
-    host.SetStatusText(entries[i].newPath);
-    host.RepaintStatusIfDue();
+    progress.SetStatusText(entries[i].newPath);
+    progress.PaintStatusIfDue();
     const UndoResult result =
         IsLineARunWrites(entries[i], state) ? UndoRename(disk, entries[i]) : UndoResult::kRefused;
     counts.Add(result);
     keep[i] = result == UndoResult::kNameTaken || result == UndoResult::kFailed;
-    host.PumpMessages();
+    progress.HandlePendingMessages();
   }
   std::vector<JournalEntry> kept;
   for (size_t i = 0; i < entries.size(); ++i) {
@@ -211,15 +212,15 @@ void UndoNewestRun(RunHost& host, RunState& state, FileSystem& disk) {
   const size_t firstRun = runs.front().begin;
   const bool written = WriteJournal(disk, path, JournalLeft(journal->bytes, run, kept, firstRun));
 
-  host.SetStatusText("終了");
-  host.SetStatusColour(StatusColour::kBlack);
-  host.RepaintStatus();
+  progress.SetStatusText("終了");
+  progress.SetStatusColour(StatusColour::kBlack);
+  progress.PaintStatusNow();
   Text report = UndoReport(counts);
   if (!written) {
     report +=
         "\n\n履歴ファイル\n" + path + " を、\n書き換えられません！！" + WriteProtectionAdvice();
   }
-  host.ShowMessage(report);
+  prompts.ShowMessage(report);
 }
 
 }  // namespace tokiwake

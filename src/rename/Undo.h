@@ -13,7 +13,8 @@
 
 namespace tokiwake {
 
-class RunHost;
+class RunProgress;
+class RunPrompts;
 
 // What became of one line when it was taken back.
 enum class UndoResult {
@@ -49,6 +50,6 @@ Text UndoQuestion(const std::optional<RunHeader>& run, size_t files);
 Text UndoReport(const UndoCounts& counts);
 
 // Takes back the newest run of the journal beside the program after the user confirms.
-void UndoNewestRun(RunHost& host, RunState& state, FileSystem& disk);
+void UndoNewestRun(RunProgress& progress, RunPrompts& prompts, RunState& state, FileSystem& disk);
 
 }  // namespace tokiwake

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "rename/FolderNames.h"
+#include "rename/NameClaim.h"
 #include "rename/ProgramFiles.h"
 #include "text/Digits.h"
 #include "text/Paths.h"
@@ -11,18 +11,6 @@
 namespace tokiwake {
 
 namespace {
-
-Text PathPair(const Text& oldPath, const Text& newPath) {
-  return "ファイル名\n" + oldPath + " は、\n" + newPath + " に、\n";
-}
-
-Text ClashMessage(const Text& oldPath, const Text& newPath) {
-  return PathPair(oldPath, newPath) + "同じファイル名があるので変更できません！！";
-}
-
-Text RenameFailureMessage(const Text& oldPath, const Text& newPath) {
-  return PathPair(oldPath, newPath) + "変更できません！！" + WriteProtectionAdvice();
-}
 
 // Past this size the list is given room for many more lines at once (kLargeListRoom): growing a
 // text copies it, and the old and the new copy are held together for a moment, while room that has
@@ -45,26 +33,25 @@ struct Subfolder {
 
 class Walker {
  public:
-  Walker(WalkHost& host, RunState& state, FileSystem& disk, WalkScope& scope)
-      : host_(host), state_(state), disk_(disk), scope_(scope) {}
+  Walker(WalkContext& run, WalkScope& scope) : run_(run), scope_(scope), claim_(run) {}
 
   void Walk(const Text& folderArgument) {
     Text folder = folderArgument;
     if (EndsInBackslash(folder)) folder.pop_back();
-    host_.PumpMessages();
-    const std::optional<FolderId> id = disk_.IdentifyFolder(folder);
+    run_.progress.HandlePendingMessages();
+    const std::optional<FolderId> id = run_.disk.IdentifyFolder(folder);
     if (id && !scope_.walked.insert(*id).second) return;
     std::vector<Subfolder> subfolders;
     if (!WalkFiles(folder, id, subfolders)) return;
     for (const Subfolder& sub : subfolders) {
-      if (state_.AbortRequested) return;
+      if (run_.state.AbortRequested) return;
       const Text path = folder + "\\" + sub.name;
       if (sub.exactName) {
         Walk(path + "\\");
       } else {
         // The name on disk cannot be written in code page 932, so no path to it would be right.
-        host_.ShowMessage(RenameFailureMessage(path, path));
-        host_.FileHandled({folder, sub.name, {}, FileResult::kUnreachableFolder, false});
+        run_.prompts.ShowMessage(RenameFailureMessage(path, path));
+        run_.progress.FileHandled({folder, sub.name, {}, FileResult::kUnreachableFolder, false});
       }
     }
   }
@@ -74,12 +61,12 @@ class Walker {
   // is dropped before the subfolders are entered, so memory does not grow with the tree.
   bool WalkFiles(const Text& folder, const std::optional<FolderId>& id,
                  std::vector<Subfolder>& subfolders) {
-    const std::vector<FolderEntry> entries = disk_.ListFolder(folder);
+    const std::vector<FolderEntry> entries = run_.disk.ListFolder(folder);
     const bool programFolder = id && id == scope_.programFolder;
-    folderId_ = id;
+    claim_.EnterFolder(id);
     FolderNames names(entries);
     for (const FolderEntry& entry : entries) {
-      if (state_.AbortRequested) return false;
+      if (run_.state.AbortRequested) return false;
       if (entry.name == "." || entry.name == "..") continue;
       if (entry.isDirectory) {
         // A link leads into another folder, perhaps one above: entering it could walk a tree
@@ -95,22 +82,21 @@ class Walker {
 
   void WalkFile(const Text& folder, const FolderEntry& entry, FolderNames& names,
                 bool programFile) {
-    host_.SetStatusText(folder + "\\" + entry.name);
-    if (!programFile && IsTargetFile(host_, RightChars(5, entry.name))) {
-      const HandledFile handled =
-          entry.exactName ? RenameTarget(folder, entry, names) : RefuseInexactName(folder, entry);
+    run_.progress.SetStatusText(folder + "\\" + entry.name);
+    if (!programFile && IsTargetFile(run_.inputs, RightChars(5, entry.name))) {
+      const HandledFile handled = claim_.Claim(folder, entry, names);
       const Text& finalName =
           handled.result == FileResult::kRenamed ? handled.newName : handled.oldName;
-      AppendListLine(state_.FolderListText, folder, finalName);
-      host_.SetStatusColour(StatusColour::kBlue);
-      host_.FileHandled(handled);
-      host_.PumpMessages();
+      AppendListLine(run_.state.FolderListText, folder, finalName);
+      run_.progress.SetStatusColour(StatusColour::kBlue);
+      run_.progress.FileHandled(handled);
+      run_.progress.HandlePendingMessages();
     } else {
-      host_.SetStatusColour(StatusColour::kBlack);
+      run_.progress.SetStatusColour(StatusColour::kBlack);
     }
-    state_.FileCounter = 0;
-    host_.RepaintStatusIfDue();
-    host_.PumpMessages();
+    run_.state.FileCounter = 0;
+    run_.progress.PaintStatusIfDue();
+    run_.progress.HandlePendingMessages();
   }
 
   bool IsProgramFile(const Text& name) const {
@@ -121,98 +107,9 @@ class Walker {
     return false;
   }
 
-  // Says whether the file was given a new name, and which.
-  //
-  // A file whose name the pattern gives for its own time, with any counter value, keeps it: a
-  // second run over a renamed tree changes nothing, even after a photo of the day was deleted.
-  // Only a name taken in the other folder's top level comes first: the two folders' names stay
-  // apart. A name that differs only in letter case keeps its counter and takes the pattern's case.
-  // Any other file takes the lowest counter value whose name is free.
-  //
-  // Whether a name is taken in the file's own folder is answered by what the walk knows of it;
-  // the rename itself never replaces and refuses a name taken in any form, and only a refused
-  // rename asks the disk whether the name was taken meanwhile.
-  HandledFile RenameTarget(const Text& folder, const FolderEntry& entry, FolderNames& names) {
-    const Text oldPath = folder + "\\" + entry.name;
-    const NameTemplate name =
-        BuildNameTemplate(host_, state_, entry.name, MakeTimeText(entry.lastWrite));
-    const Text ownKey = AsciiLower(entry.name);
-    int32_t counter = names.FirstToTry(name);
-    int32_t firstValue = 1;  // what the file takes when nothing is in the way
-    bool fromStart = true;
-    if (const std::optional<int32_t> own = CounterOf(name, entry.name, true)) {
-      if (!TakenInOtherFolder(RenderName(name, *own))) {
-        if (RenderName(name, *own) == entry.name) {
-          return {folder, entry.name, entry.name, FileResult::kUnchanged, false};
-        }
-        counter = firstValue = *own;
-        fromStart = false;
-      }
-    }
-    for (;;) {
-      state_.FileCounter = counter;
-      const bool counterRaised = counter > firstValue;
-      const Text newName = RenderName(name, counter);
-      const Text newPath = folder + "\\" + newName;
-      host_.PumpMessages();
-      const bool ownName = AsciiLower(newName) == ownKey;
-      bool taken = (!ownName && names.Holds(newName)) || TakenInOtherFolder(newName);
-      if (!taken) {
-        const bool renamed = disk_.RenameFile(oldPath, newPath, entry.identity);
-        host_.PumpMessages();
-        if (renamed) {
-          names.Renamed(entry.name, newName);
-          if (fromStart) names.Took(name, counter);
-          return {folder, entry.name, newName, FileResult::kRenamed, counterRaised};
-        }
-        taken = disk_.FileExists(newPath);
-        if (!taken) {
-          host_.ShowMessage(RenameFailureMessage(oldPath, newPath));
-          return {folder, entry.name, newName, FileResult::kRefused, counterRaised};
-        }
-        names.Add(newName);
-      }
-      if (counter >= kLastCounter) {
-        host_.ShowMessage(ClashMessage(oldPath, newPath));
-        return {folder, entry.name, newName, FileResult::kClash, counterRaised};
-      }
-      ++counter;
-    }
-  }
-
-  // A name that came back altered from the conversion might name another file, so it is never
-  // used as a path: the user is told which file stays and under what name it would have gone.
-  HandledFile RefuseInexactName(const Text& folder, const FolderEntry& entry) {
-    const Text oldPath = folder + "\\" + entry.name;
-    const Text newName =
-        BuildNewName(host_, state_, entry.name, MakeTimeText(entry.lastWrite), state_.FileCounter);
-    host_.PumpMessages();
-    host_.ShowMessage(RenameFailureMessage(oldPath, folder + "\\" + newName));
-    return {folder, entry.name, newName, FileResult::kInexactName, false};
-  }
-
-  // The other folder field is read on every attempt: it may be edited while messages are pumped.
-  // An empty field names no folder (not the root of the current drive), and the folder in hand
-  // is no other folder, however the field spells it: its own names are tested as its own.
-  bool TakenInOtherFolder(const Text& newName) {
-    Text other = host_.FolderFieldText(state_.InSecondFolder == 0 ? 1 : 0);
-    if (EndsInBackslash(other)) other.pop_back();
-    if (other.empty()) return false;
-    if (other != otherText_) {
-      otherText_ = other;
-      otherId_ = disk_.IdentifyFolder(other);
-    }
-    if (otherId_ && otherId_ == folderId_) return false;
-    return disk_.FileExists(other + "\\" + newName);
-  }
-
-  WalkHost& host_;
-  RunState& state_;
-  FileSystem& disk_;
+  WalkContext& run_;
   WalkScope& scope_;
-  std::optional<FolderId> folderId_;  // of the folder whose files are in hand
-  Text otherText_;
-  std::optional<FolderId> otherId_;
+  NameClaim claim_;
 };
 
 }  // namespace
@@ -222,40 +119,45 @@ Text WriteProtectionAdvice() {
          "また、書込み権があるか確認してください";
 }
 
-void WalkFolder(WalkHost& host, RunState& state, FileSystem& disk, const Text& folder,
-                WalkScope& scope) {
-  Walker(host, state, disk, scope).Walk(folder);
+Text RenameFailureMessage(const Text& oldPath, const Text& newPath) {
+  return "ファイル名\n" + oldPath + " は、\n" + newPath + " に、\n" + "変更できません！！" +
+         WriteProtectionAdvice();
+}
+
+void WalkFolder(WalkContext& run, const Text& folder, WalkScope& scope) {
+  Walker(run, scope).Walk(folder);
 }
 
 // Folder 2 is walked even after an abort in folder 1; its walk then stops at the first entry. A
 // folder 2 that folder 1's walk has been through already is not walked again.
-void WalkBothFolders(WalkHost& host, RunState& state, FileSystem& disk) {
+void WalkBothFolders(WalkContext& run) {
+  RunState& state = run.state;
   WalkScope scope;
-  scope.programFolder = disk.IdentifyFolder(state.ExeFolder);
+  scope.programFolder = run.disk.IdentifyFolder(state.ExeFolder);
   scope.programFiles = ProgramOwnFiles(state.ProgramName);
 
-  const Text first = host.FolderFieldText(0);
+  const Text first = run.inputs.folderFields[0];
   state.CurFolder = first;
   state.FolderListText.clear();
   state.InSecondFolder = 0;
-  WalkFolder(host, state, disk, first, scope);
+  WalkFolder(run, first, scope);
 
-  const Text second = host.FolderFieldText(1);
-  if (second.empty() || !disk.FolderExists(second)) return;
+  const Text second = run.inputs.folderFields[1];
+  if (second.empty() || !run.disk.FolderExists(second)) return;
   state.InSecondFolder = 1;
   state.CurFolder = second;
-  WalkFolder(host, state, disk, second, scope);
+  WalkFolder(run, second, scope);
 }
 
-bool IsTargetFile(const WalkHost& host, std::string_view nameTail) {
-  if (host.AllFilesChecked()) return true;
+bool IsTargetFile(const RunInputs& inputs, std::string_view nameTail) {
+  if (inputs.allFiles) return true;
   Text tail(nameTail);
   while (SjisPos("/", tail) > 0) SplitHead("/", tail);
   while (SjisPos(".", tail) > 0) SplitHead(".", tail);
   const Text extension = "." + AsciiLower(tail);
   const auto length = static_cast<int32_t>(extension.size());
   bool answer = false;
-  for (const TargetListItem& item : host.TargetListItems()) {
+  for (const TargetListItem& item : inputs.targetList) {
     if (item.checked && RightChars(length, item.text) == extension) answer = true;
   }
   return answer;

@@ -2,34 +2,21 @@
 #pragma once
 
 #include <array>
-#include <vector>
 
 #include "rename/FramePace.h"
-#include "rename/Walk.h"
+#include "rename/RunWindow.h"
 #include "win32/ChangeWatch.h"
 
 namespace tokiwake {
 
-// A check box's state as last read, kept until a message may have changed it.
-struct WatchedCheck {
-  bool Read(HWND box) {
-    if (watch.ChangedSinceLastAsked(box))
-      checked = SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    return checked;
-  }
-  ChangeWatch watch;
-  bool checked = false;
-};
-
 struct RunBinding {
-  // The extension list, the folder fields and the check boxes as last read, kept until the control
-  // may have changed: the walk asks for them for every file.
-  ChangeWatch targetListWatch;
-  std::vector<TargetListItem> targetListItems;
+  // The inputs of a run, and a watch on each control they are read from: they are read again only
+  // after a message that may have changed the control, since the walk asks for them for every file.
+  RunInputs inputs;
   std::array<ChangeWatch, 2> folderFieldWatch;
-  std::array<Text, 2> folderFieldTexts;
-  WatchedCheck allFiles;        // chkAll
-  WatchedCheck includeOldName;  // chkMotoFile
+  ChangeWatch targetListWatch;
+  ChangeWatch allFilesWatch;
+  ChangeWatch includeOldNameWatch;
   // txt_Info as the run last set it, shown at the pace of the display.
   Text statusText;
   COLORREF statusColour = RGB(0, 0, 0);

@@ -39,7 +39,7 @@ struct StartupInfo {
   std::function<void(const Text& program, const Text& commandLine)> launch = StartProgram;
 };
 
-class Tconv : public Window, public RunHost {
+class Tconv : public Window, public RunProgress, public RunPrompts {
  public:
   explicit Tconv(StartupInfo startup);
   ~Tconv() override;
@@ -60,23 +60,17 @@ class Tconv : public Window, public RunHost {
   Text GetText(int id) const { return controls_.GetText(id); }
   bool RunActive() const { return run_.Active(); }
 
-  // What the name pattern, the walk and the run need of the window.
-  bool IncludeOldName() const override;
-  void OnTokenReplacing() override;
+  // Where a run reports how far it has come, and what it asks of the user.
   void SetStatusText(const Text& text) override;
   void SetStatusColour(StatusColour colour) override;
-  void RepaintStatus() override;
-  void RepaintStatusIfDue() override;
-  void PumpMessages() override;
+  void PaintStatusNow() override;
+  void PaintStatusIfDue() override;
+  void HandlePendingMessages() override;
   void ShowMessage(const Text& text) override;
-  Text FolderFieldText(int32_t index) const override;
-  bool AllFilesChecked() const override;
-  const std::vector<TargetListItem>& TargetListItems() const override;
-  void SoundBeep() override;
-  bool ConfirmYesNo(const Text& question) override;
-  LocalTime LocalNow() override;
-  void LaunchProgram(const Text& programPath, const Text& commandLine) override;
-  void CloseAfterRun() override;
+  bool AskYesNo(const Text& question) override;
+  void Beep() override;
+  bool ChooseFolder1() override;
+  void OpenDocument(const Text& programPath, const Text& document) override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -129,12 +123,7 @@ class Tconv : public Window, public RunHost {
   void ShowBackgrounds(std::initializer_list<std::pair<int, COLORREF>> fields);
   void FlashMovedFolder();
   void ChooseFolderInto();
-
- public:
-  // The run calls the chooser of folder 1 as an operation.
-  void cmd_Directory0Click() override;
-
- private:
+  void cmd_Directory0Click();
   void cmd_Directory1Click();
 
   // Dropped folders, files and shortcuts.
@@ -149,6 +138,10 @@ class Tconv : public Window, public RunHost {
   void mnuPreviewClick();
   void mnuUndoClick();
   void KeepStatusColour(COLORREF colour);
+  // The run's inputs as the controls hold them now; after any message may have changed them.
+  void RefreshRunInputs();
+  // A close asked for during a run is carried out once the run is over.
+  void CloseIfAskedDuringRun();
 
   // Extension list.
   void cmd_ADDClick();
@@ -176,8 +169,8 @@ class Tconv : public Window, public RunHost {
   float VersionNumber = 0.0f;
 
   DiskFileSystem disk_;
-  RenameRun run_{*this, state_, disk_};
-  mutable RunBinding runBinding_;
+  RunBinding runBinding_;
+  RenameRun run_{runBinding_.inputs, *this, *this, state_, disk_};
 };
 
 }  // namespace tokiwake

@@ -25,7 +25,7 @@ std::optional<Text> Tconv::ExistingFolderIn(int id) {
   Text folder = GetText(id);
   if (folder.empty()) return std::nullopt;
   if (disk_.FolderExists(folder)) return folder;
-  SoundBeep();
+  Beep();
   ShowMessage(kNoSuchFolder);
   SetText(id, "");
   return std::nullopt;

@@ -18,8 +18,8 @@ void Tconv::mnuUSEClick() {
   if (!disk_.FileExists(browser)) return;
   const Text document =
       UsageDocument(state_.ExeFolder, [this](const Text& path) { return disk_.FileExists(path); });
-  LaunchProgram(browser, DocumentArguments(document));
-  PumpMessages();
+  OpenDocument(browser, document);
+  HandlePendingMessages();
 }
 
 // Notepad says so itself when ReadMe.txt is missing.
@@ -27,8 +27,8 @@ void Tconv::mnuReadMeClick() {
   state_.WinFolder = WithTrailingBackslash(state_.WinFolder);
   const Text editor = NotepadPath(state_.WinFolder);
   if (!disk_.FileExists(editor)) return;
-  LaunchProgram(editor, DocumentArguments(ReadMePath(state_.ExeFolder)));
-  PumpMessages();
+  OpenDocument(editor, ReadMePath(state_.ExeFolder));
+  HandlePendingMessages();
 }
 
 // The page is written anew and hidden on every use; the picture only when it is missing, so that
@@ -42,9 +42,9 @@ void Tconv::mnuVERClick() {
   // A folder of that name is the user's and keeps its attributes.
   if (disk_.FileExists(page)) disk_.SetHiddenOnly(page);
   if (frmVersion_ == nullptr) return;
-  PumpMessages();
+  HandlePendingMessages();
   frmVersion_->ShowPage(page, VersionSummary(VersionNumber), icon);
-  PumpMessages();
+  HandlePendingMessages();
   Sleep(kPauseBeforeShowing);
   frmVersion_->ShowDialog();
 }

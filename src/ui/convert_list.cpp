@@ -40,7 +40,8 @@ void Tconv::cmd_DELClick() {
 
 void Tconv::chkAllClick() {
   // Disabling keeps the items and their ticks; the buttons stay live on purpose.
-  EnableWindow(Control(ids::lstASCII), AllFilesChecked() ? FALSE : TRUE);
+  EnableWindow(Control(ids::lstASCII),
+               SendMessageW(Control(ids::chkAll), BM_GETCHECK, 0, 0) == BST_CHECKED ? FALSE : TRUE);
 }
 
 }  // namespace tokiwake

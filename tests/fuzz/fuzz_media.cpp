@@ -8,12 +8,13 @@
 #include "media/ShotDate.h"
 
 using namespace tokiwake;
+using namespace tokiwake::test;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::FuzzInput input(data, size);
   const int failAt = input.Byte() - 1;  // the first byte 0: no read fails
   const std::string file = input.Rest();
-  testing::TestSource source(file, failAt);
+  TestSource source(file, failAt);
   const ShotDateResult result = ReadShotDate(source);
   const bool failed = failAt >= 0 && source.reads > failAt;
   if (source.reads > static_cast<int>(BoundedReader::kMaxReads) ||

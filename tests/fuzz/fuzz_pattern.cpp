@@ -6,10 +6,11 @@
 #include <cstdlib>
 
 #include "FuzzInput.h"
-#include "rename/FakePatternHost.h"
 #include "rename/NamePattern.h"
+#include "rename/PatternCase.h"
 
 using namespace tokiwake;
+using namespace tokiwake::test;
 
 namespace {
 
@@ -37,10 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (pattern.empty() || HasBadNameChar(pattern)) return 0;
   if (fileName.empty() || HasBadNameChar(fileName) || fileName == "." || fileName == "..") return 0;
 
-  FakePatternHost host(pattern, oldName);
+  PatternCase host(pattern, oldName);
   for (const int32_t counter : {0, 1, 2, 3, 999, 1000}) {
     host.state.FileCounter = counter;
-    const Text name = BuildNewName(host, host.state, fileName, timeText, counter);
+    const Text name = host.Build(fileName, timeText);
     Require(!HasBadNameChar(name));
   }
   return 0;

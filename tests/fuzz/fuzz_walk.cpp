@@ -18,7 +18,7 @@
 #include "rename/RenameRun.h"
 
 using namespace tokiwake;
-using namespace tokiwake::testing;
+using namespace tokiwake::test;
 
 namespace {
 
@@ -131,14 +131,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   window.state.RenameFormat = kPatterns[input.Below(8)];
   if (input.Flag()) window.state.RenameFormat = input.Text(24);
-  window.includeOldName = input.Flag();
-  window.allFiles = input.Flag();
-  window.folderFields[0] = input.Flag() ? "C:\\p" : "C:\\p\\";
+  window.inputs.includeOldName = input.Flag();
+  window.inputs.allFiles = input.Flag();
+  window.inputs.folderFields[0] = input.Flag() ? "C:\\p" : "C:\\p\\";
   const int second = input.Below(4);
-  window.folderFields[1] = second == 0   ? ""
-                           : second == 1 ? "C:\\q"
-                           : second == 2 ? "c:\\P"
-                                         : "C:\\p\\sub";
+  window.inputs.folderFields[1] = second == 0   ? ""
+                                  : second == 1 ? "C:\\q"
+                                  : second == 2 ? "c:\\P"
+                                                : "C:\\p\\sub";
 
   std::map<Text, const FakeNode*> files, parents;
   Collect(*disk.Find("C:"), files, parents);
@@ -154,9 +154,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   std::map<Text, Text> names;  // every file's name before any run, by its content
   for (const auto& [id, node] : files) names[id] = node->name;
-  RenameRun(window, window.state, disk).cmd_STARTClick();
+  RenameRun(window.inputs, window, window, window.state, disk).Start();
   ForgeJournalLines(disk, window.state.ExeFolder, files, input);
-  RenameRun(window, window.state, disk).UndoLastRun();
+  RenameRun(window.inputs, window, window, window.state, disk).Undo();
   for (const auto& [id, node] : files) Require(node->name == names.at(id));
   Require(disk.Find(window.state.ExeFolder + kJournalFileName) == nullptr);
 
@@ -165,12 +165,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(run <= fileCount + 2);  // the runs settle
     for (const auto& [id, node] : files) const_cast<FakeNode*>(node)->renames = 0;
     window.state.FolderListText.clear();
-    RenameRun rename(window, window.state, disk);
+    RenameRun rename(window.inputs, window, window, window.state, disk);
     PreviewedList previewed;
     const int renameCalls = disk.renameCalls;
     rename.ShowPreview(previewed);
     Require(disk.renameCalls == renameCalls);
-    rename.cmd_STARTClick();
+    rename.Start();
     Require(window.state.FolderListText == previewed.list);
 
     std::map<Text, const FakeNode*> now, nowParents;
@@ -209,7 +209,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       }
       named.erase(gone->second);
       disk.RemoveFile(folder + "\\" + gone->second->name);
-      RenameRun(window, window.state, disk).cmd_STARTClick();
+      RenameRun(window.inputs, window, window, window.state, disk).Start();
       for (const FakeNode* node : named) Require(node->renames == 0);
     }
   }

@@ -4,7 +4,7 @@
 
 #include <set>
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 TEST(BrowserPath, LiesUnderTheRootOfTheWindowsDrive) {
@@ -33,4 +33,4 @@ TEST(UsageDocument, PrefersTheHelpFolderThenTheProgramFolderThenTheWeb) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

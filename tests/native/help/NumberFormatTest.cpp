@@ -5,7 +5,7 @@
 #include <bit>
 #include <cstdint>
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 constexpr char kMask[] = "##,###,###.##";
@@ -63,4 +63,4 @@ TEST(VersionText, TheProgramsNumberReadsOnePointZeroZero) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

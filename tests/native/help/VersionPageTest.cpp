@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 const float kStored = std::bit_cast<float>(uint32_t{0x3F80002A});
@@ -123,4 +123,4 @@ TEST(VersionPage, TheSummaryReadsAsThePageDoes) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

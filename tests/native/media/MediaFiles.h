@@ -9,7 +9,7 @@
 
 #include "media/ByteSource.h"
 
-namespace tokiwake::testing {
+namespace tokiwake::test {
 
 using Bytes = std::string;
 
@@ -165,4 +165,4 @@ class TestSource final : public ByteSource {
   uint64_t cut_;
 };
 
-}  // namespace tokiwake::testing
+}  // namespace tokiwake::test

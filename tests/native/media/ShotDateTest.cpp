@@ -10,7 +10,7 @@
 #include "media/DateText.h"
 #include "media/MediaFiles.h"
 
-namespace tokiwake::testing {
+namespace tokiwake::test {
 namespace {
 
 const CalendarTime kOriginal{2024, 5, 3, 10, 15, 0}, kDigitized{2024, 5, 3, 10, 15, 1},
@@ -226,4 +226,4 @@ TEST(CalendarTime, OnlyTimesThatExistAreReal) {
 }
 
 }  // namespace
-}  // namespace tokiwake::testing
+}  // namespace tokiwake::test

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <unordered_set>
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 // Digests that a poor mix would pile into few slots: multiples of a large power of two, zero
@@ -45,4 +45,4 @@ TEST(DigestSetTest, ZeroAndOneAreKeptAsOne) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

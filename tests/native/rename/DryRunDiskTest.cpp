@@ -4,7 +4,7 @@
 
 #include "rename/FakeDisk.h"
 
-namespace tokiwake::testing {
+namespace tokiwake::test {
 namespace {
 
 class DryRunDiskTest : public ::testing::Test {
@@ -81,4 +81,4 @@ TEST_F(DryRunDiskTest, AFolderWhoseNameEndsInTheByte5CIsNotCutThere) {
 }
 
 }  // namespace
-}  // namespace tokiwake::testing
+}  // namespace tokiwake::test

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 const std::vector<Text> kDefaultList = {"*.jpg", "*.jpeg", "*.gif", "*.bmp"};
@@ -107,4 +107,4 @@ TEST(RefusalMessage, HoldsTheExactBytesOfItsSpecialCharacters) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

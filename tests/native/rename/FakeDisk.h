@@ -9,7 +9,7 @@
 
 #include "rename/FileSystem.h"
 
-namespace tokiwake::testing {
+namespace tokiwake::test {
 
 struct FakeNode {
   Text name;
@@ -161,6 +161,7 @@ class FakeDisk : public FileSystem {
     node->hidden = true;
     return true;
   }
+  LocalTime LocalNow() override { return {2026, 12, 8, 9, 5, 3}; }
   std::optional<FileTail> ReadFileTail(const Text& path, uint64_t limit) override {
     const FakeNode* node = Find(path);
     if (node == nullptr || node->isDirectory || node->locked) return std::nullopt;
@@ -234,4 +235,4 @@ class FakeDisk : public FileSystem {
   uint64_t made_ = 0;
 };
 
-}  // namespace tokiwake::testing
+}  // namespace tokiwake::test

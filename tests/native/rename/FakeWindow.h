@@ -1,15 +1,16 @@
 // The window as the run sees it, with everything it is told recorded for the tests to read. It
-// owns the shared state as the real window does.
+// owns the inputs and the shared state as the real window does.
 #pragma once
 
 #include <functional>
 #include <vector>
 
 #include "rename/RenameRun.h"
+#include "text/Paths.h"
 
-namespace tokiwake::testing {
+namespace tokiwake::test {
 
-class FakeWindow : public RunHost {
+class FakeWindow : public RunProgress, public RunPrompts {
  public:
   FakeWindow() {
     state.AbortRequested = true;  // a run must clear it
@@ -18,66 +19,58 @@ class FakeWindow : public RunHost {
     state.ExeFolder = "C:\\tokiwake\\";
     state.WinFolder = "C:\\WINDOWS\\";
     state.ProgramName = "tokiwake.exe";
-    state.PickedFolder = "stale";
+    inputs.targetList = {{"*.jpg", true}, {"*.jpeg", true}, {"*.gif", true}, {"*.bmp", true}};
   }
 
-  RunState state;
-
   // What the tests set.
-  Text folderFields[2];
-  bool allFiles = false;
-  std::vector<TargetListItem> items = {
-      {"*.jpg", true}, {"*.jpeg", true}, {"*.gif", true}, {"*.bmp", true}};
-  bool includeOldName = false;
+  RunInputs inputs;
+  RunState state;
   bool answerYes = true;
   Text chooserPick;              // "" cancels the chooser
-  std::function<void()> onPump;  // what the user does while the walk pumps
+  std::function<void()> onPump;  // what the user does while the walk handles messages
 
   // What the run and the walk leave.
   Text statusText;
-  std::vector<StatusColour> colours;
+  std::vector<StatusColour> colours;  // blue and black; red is counted apart
+  int redNotices = 0;
   std::vector<Text> messages;
   int beeps = 0;
   int chooserCalls = 0;
   int questions = 0;
   std::vector<Text> questionTexts;
   int pumps = 0;
-  int redNotices = 0;
-  int closes = 0;
   std::vector<Text> launched;
 
-  bool IncludeOldName() const override { return includeOldName; }
-  void OnTokenReplacing() override { ++redNotices; }
-
   void SetStatusText(const Text& text) override { statusText = text; }
-  void SetStatusColour(StatusColour colour) override { colours.push_back(colour); }
-  void RepaintStatus() override {}
-  void RepaintStatusIfDue() override {}
-  void PumpMessages() override {
+  void SetStatusColour(StatusColour colour) override {
+    if (colour == StatusColour::kRed) {
+      ++redNotices;
+    } else {
+      colours.push_back(colour);
+    }
+  }
+  void PaintStatusNow() override {}
+  void PaintStatusIfDue() override {}
+  void HandlePendingMessages() override {
     ++pumps;
     if (onPump) onPump();
   }
-  void ShowMessage(const Text& text) override { messages.push_back(text); }
-  Text FolderFieldText(int32_t index) const override { return folderFields[index]; }
-  bool AllFilesChecked() const override { return allFiles; }
-  const std::vector<TargetListItem>& TargetListItems() const override { return items; }
 
-  void SoundBeep() override { ++beeps; }
-  void cmd_Directory0Click() override {
-    ++chooserCalls;
-    state.PickedFolder = chooserPick;
-    if (!chooserPick.empty()) state.CurFolder = folderFields[0] = chooserPick;
-  }
-  bool ConfirmYesNo(const Text& question) override {
+  void ShowMessage(const Text& text) override { messages.push_back(text); }
+  bool AskYesNo(const Text& question) override {
     ++questions;
     questionTexts.push_back(question);
     return answerYes;
   }
-  LocalTime LocalNow() override { return {2026, 12, 8, 9, 5, 3}; }
-  void LaunchProgram(const Text& program, const Text& commandLine) override {
-    launched.push_back(program + commandLine);
+  void Beep() override { ++beeps; }
+  bool ChooseFolder1() override {
+    ++chooserCalls;
+    if (!chooserPick.empty()) state.CurFolder = inputs.folderFields[0] = chooserPick;
+    return !chooserPick.empty();
   }
-  void CloseAfterRun() override { ++closes; }
+  void OpenDocument(const Text& program, const Text& document) override {
+    launched.push_back(program + DocumentArguments(document));
+  }
 };
 
-}  // namespace tokiwake::testing
+}  // namespace tokiwake::test

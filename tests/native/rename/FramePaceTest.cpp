@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 // At each time: what is due, then what is done.
@@ -41,4 +41,4 @@ TEST(FramePace, PaintsAtMostOnceAFrameAndLooksAtTheQueueOnceAFrameAndAfterEachPa
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

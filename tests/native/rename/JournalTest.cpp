@@ -6,7 +6,7 @@
 #include "rename/JournalingDisk.h"
 #include "rename/ProgramFiles.h"
 
-namespace tokiwake::testing {
+namespace tokiwake::test {
 namespace {
 
 const JournalEntry kFirst{"C:\\写真ソ\\表.jpg", "C:\\写真ソ\\2010-05-23 10.20.30.jpg",
@@ -103,4 +103,4 @@ TEST_F(JournalingDiskTest, ItKeepsTheNewestRunsBeforeANewOneStarts) {
 }
 
 }  // namespace
-}  // namespace tokiwake::testing
+}  // namespace tokiwake::test

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <new>
 
-#include "rename/FakePatternHost.h"
 #include "rename/NamePattern.h"
+#include "rename/PatternCase.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -32,14 +32,14 @@ void* operator new(size_t size) {
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, size_t) noexcept { std::free(memory); }
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 size_t BytesAllocatedBy(const Text& pattern) {
-  FakePatternHost host(pattern);
+  PatternCase host(pattern);
   g_allocated = 0;
   g_counting = true;
-  BuildNewName(host, host.state, "DSC00012.JPG", "2010/05/23 9:03:08", 0);
+  host.Build("DSC00012.JPG", "2010/05/23 9:03:08");
   g_counting = false;
   return g_allocated;
 }
@@ -53,5 +53,5 @@ TEST(BuildNewNameCost, AllocatesInProportionToThePatternLength) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test
 #endif

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "rename/FakePatternHost.h"
 #include "rename/NamePattern.h"
+#include "rename/PatternCase.h"
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 const std::vector<std::string_view> kTokens = {"yyyy", "yy",  "y",    "mm",   "dd",   "hh",   "mn",
@@ -112,14 +112,13 @@ Text Fault(const Text& result, const Text& pattern, const Text& fileName) {
 TEST(BuildNewNameProperty, NeverSplitsACharacterNorAddsABadNameCharacter) {
   Generator generate(20100523);
   for (int round = 0; round < 5000; ++round) {
-    FakePatternHost host{generate.Pieces(8), generate.Below(2) == 0};
+    PatternCase host{generate.Pieces(8), generate.Below(2) == 0};
     const Text fileName = generate.FileName();
     const Text timeText = generate.TimeText();
     // Three attempts as the walk makes them, then a long run of clashes.
     for (const int32_t raise : {0, 1, 1, 40}) {
       host.state.FileCounter += raise;
-      const Text result =
-          BuildNewName(host, host.state, fileName, timeText, host.state.FileCounter);
+      const Text result = host.Build(fileName, timeText);
       const Text fault = Fault(result, host.state.RenameFormat, fileName);
       if (!fault.empty()) {
         FAIL() << fault << " in " << ::testing::PrintToString(result) << " from pattern "
@@ -131,4 +130,4 @@ TEST(BuildNewNameProperty, NeverSplitsACharacterNorAddsABadNameCharacter) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

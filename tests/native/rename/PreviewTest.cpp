@@ -10,7 +10,7 @@
 #include "rename/ProgramFiles.h"
 #include "rename/RunFixture.h"
 
-namespace tokiwake::testing {
+namespace tokiwake::test {
 namespace {
 
 class FakePresenter : public PreviewPresenter, public PreviewProgress {
@@ -95,8 +95,8 @@ TEST_F(PreviewTest, TheRunGivesExactlyTheNamesThePreviewShowed) {
   for (const auto& [root, pattern, unchanged] : cases) {
     SCOPED_TRACE(pattern);
     MakeClashingTrees(disk, root);
-    window.folderFields[0] = root + "\\one";
-    window.folderFields[1] = root + "\\two\\";
+    window.inputs.folderFields[0] = root + "\\one";
+    window.inputs.folderFields[1] = root + "\\two\\";
     window.state.RenameFormat = pattern;
     const std::vector<Text> before = Tree(disk, root);
     const int renamesBefore = disk.renameCalls;
@@ -137,7 +137,7 @@ TEST_F(PreviewTest, TheRunGivesExactlyTheNamesThePreviewShowed) {
 TEST_F(PreviewTest, ProblemsAreRowsWithARemarkInsteadOfMessages) {
   // Names that are no targets take every name DSC00001 is offered: x, x, x-1 ... x-999.
   window.state.RenameFormat = "x";
-  window.items = {{"*.jpg", true}, {"*.00001", true}};
+  window.inputs.targetList = {{"*.jpg", true}, {"*.00001", true}};
   disk.AddFile("C:\\f\\x");
   for (int n = 1; n <= 999; ++n) disk.AddFile("C:\\f\\x-" + std::to_string(n));
   disk.AddFile("C:\\f\\DSC00001");
@@ -147,7 +147,7 @@ TEST_F(PreviewTest, ProblemsAreRowsWithARemarkInsteadOfMessages) {
   disk.AddFile("C:\\f\\c\\x.jpg");
   disk.AddInexact("C:\\f", "e?.jpg", false);
   disk.AddInexact("C:\\f", "s?", true);
-  window.folderFields[0] = "C:\\f";
+  window.inputs.folderFields[0] = "C:\\f";
   run.ShowPreview(presenter);
 
   std::vector<std::vector<Text>> shown;
@@ -177,7 +177,7 @@ TEST_F(PreviewTest, ItChecksAsTheRunChecksButLeavesThePatternBoxAlone) {
   window.messages.clear();
   disk.AddFile("C:\\f\\a.jpg");
   disk.AddFile("C:\\f\\b.jpg");
-  window.folderFields[0] = "C:\\f";
+  window.inputs.folderFields[0] = "C:\\f";
   window.state.RenameFormat = "a/b";
   presenter.onPump = [](Preview& preview) {
     if (preview.CurrentPath() == "C:\\f\\a.jpg") preview.Stop();
@@ -194,4 +194,4 @@ TEST_F(PreviewTest, ItChecksAsTheRunChecksButLeavesThePatternBoxAlone) {
 }
 
 }  // namespace
-}  // namespace tokiwake::testing
+}  // namespace tokiwake::test

@@ -4,7 +4,7 @@
 
 #include "rename/RunFixture.h"
 
-namespace tokiwake::testing {
+namespace tokiwake::test {
 namespace {
 
 constexpr char kListPath[] = "C:\\tokiwake\\FolderList.csv";
@@ -19,8 +19,8 @@ TEST_F(RenameRunTest, WritesTheListHiddenAndOpensItInNotepad) {
   disk.AddFile("C:\\photos\\a.jpg", {2010, 5, 23, 10, 20, 30});
   disk.AddFile("C:\\photos\\sub\\b.jpg", {2010, 5, 24, 11, 22, 34});
   disk.AddFile(kListPath).content = "older list";
-  window.folderFields[0] = "C:\\photos";
-  run.cmd_STARTClick();
+  window.inputs.folderFields[0] = "C:\\photos";
+  run.Start();
   EXPECT_EQ(ListFile(),
             "C:\\photos\\2010-05-23 10.20.30.jpg\r\nC:\\photos\\sub\\2010-05-24 11.22.34.jpg\r\n");
   EXPECT_TRUE(disk.Find(kListPath)->hidden);
@@ -36,9 +36,9 @@ TEST_F(RenameRunTest, WritesTheListHiddenAndOpensItInNotepad) {
 TEST_F(RenameRunTest, FolderTwoAvoidsFolderOneTopLevelNamesButIsNeverWalkedTwice) {
   disk.AddFile("C:\\one\\a.jpg");
   disk.AddFile("C:\\two\\b.jpg");
-  window.folderFields[0] = "C:\\one";
-  window.folderFields[1] = "C:\\two\\";
-  run.cmd_STARTClick();
+  window.inputs.folderFields[0] = "C:\\one";
+  window.inputs.folderFields[1] = "C:\\two\\";
+  run.Start();
   EXPECT_EQ(ListFile(),
             "C:\\one\\2010-05-23 10.20.30.jpg\r\nC:\\two\\2010-05-23 10.20.30-1.jpg\r\n");
   EXPECT_EQ(window.state.InSecondFolder, 1);
@@ -47,10 +47,10 @@ TEST_F(RenameRunTest, FolderTwoAvoidsFolderOneTopLevelNamesButIsNeverWalkedTwice
   // folder 1's walk already.
   disk.AddFile("C:\\three\\a.jpg");
   disk.AddFile("C:\\three\\sub\\b.jpg", {2011, 1, 1, 1, 1, 2});
-  window.folderFields[0] = "C:\\three";
+  window.inputs.folderFields[0] = "C:\\three";
   for (const char* second : {"c:\\THREE\\", "C:\\three\\sub"}) {
-    window.folderFields[1] = second;
-    run.cmd_STARTClick();
+    window.inputs.folderFields[1] = second;
+    run.Start();
     EXPECT_EQ(ListFile(),
               "C:\\three\\2010-05-23 10.20.30.jpg\r\nC:\\three\\sub\\2011-01-01 01.01.02.jpg\r\n")
         << second;
@@ -65,9 +65,9 @@ TEST_F(RenameRunTest, TheProgramAndTheFilesItKeepsBesideItselfAreNeverRenamed) {
   disk.AddFile("C:\\tokiwake\\photo.jpg");
   disk.AddFile("C:\\tokiwake\\sub\\ReadMe.txt");
   disk.AddFile("C:\\tokiwake\\help\\window.png");
-  window.folderFields[0] = "C:\\TOKIWAKE\\";
-  window.allFiles = true;
-  run.cmd_STARTClick();
+  window.inputs.folderFields[0] = "C:\\TOKIWAKE\\";
+  window.inputs.allFiles = true;
+  run.Start();
   for (const Text& name : own) EXPECT_NE(disk.Find("C:\\tokiwake\\" + name), nullptr) << name;
   EXPECT_NE(disk.Find("C:\\tokiwake\\help\\window.png"), nullptr);
   EXPECT_EQ(ListFile(),
@@ -78,12 +78,12 @@ TEST_F(RenameRunTest, TheProgramAndTheFilesItKeepsBesideItselfAreNeverRenamed) {
 TEST_F(RenameRunTest, AListThatCannotBeWrittenIsToldOnceAndNotShown) {
   disk.AddFile("C:\\one\\a.jpg");
   disk.AddFile("C:\\one\\b.jpg", {2011, 1, 1, 1, 1, 2});
-  window.folderFields[0] = "C:\\one";
+  window.inputs.folderFields[0] = "C:\\one";
   const Text message = "一覧ファイル\n" + Text(kListPath) +
                        " に、\n書き込めません！！ドライブやフォルダーが書込み禁止になっていないか\n"
                        "また、書込み権があるか確認してください";
   disk.AddFolder(kListPath);  // a folder of that name
-  run.cmd_STARTClick();
+  run.Start();
   EXPECT_EQ(window.messages, std::vector<Text>{message});
   EXPECT_FALSE(disk.Find(kListPath)->hidden);
   EXPECT_TRUE(window.launched.empty());
@@ -95,7 +95,7 @@ TEST_F(RenameRunTest, AListThatCannotBeWrittenIsToldOnceAndNotShown) {
   older.content = "older list";
   older.refuseRename = true;
   window.messages.clear();
-  run.cmd_STARTClick();
+  run.Start();
   EXPECT_EQ(window.messages, std::vector<Text>{message});
   EXPECT_EQ(ListFile(), "older list");
   EXPECT_TRUE(window.launched.empty());
@@ -105,10 +105,10 @@ TEST_F(RenameRunTest, AnAbortInFolderOneLeavesFolderTwoAndStillShowsTheList) {
   disk.AddFile("C:\\one\\a.jpg");
   disk.AddFile("C:\\one\\b.jpg");
   disk.AddFile("C:\\two\\c.jpg");
-  window.folderFields[0] = "C:\\one";
-  window.folderFields[1] = "C:\\two";
+  window.inputs.folderFields[0] = "C:\\one";
+  window.inputs.folderFields[1] = "C:\\two";
   window.onPump = [this] { window.state.AbortRequested |= window.statusText == "C:\\one\\a.jpg"; };
-  run.cmd_STARTClick();
+  run.Start();
   EXPECT_EQ(ListFile(), "C:\\one\\2010-05-23 10.20.30.jpg\r\n");
   EXPECT_EQ(disk.Names("C:\\two"), std::vector<Text>{"c.jpg"});
   EXPECT_EQ(window.statusText, "終了");
@@ -118,8 +118,8 @@ TEST_F(RenameRunTest, AnAbortInFolderOneLeavesFolderTwoAndStillShowsTheList) {
 TEST_F(RenameRunTest, NothingToListBeepsAndKeepsTheOlderList) {
   disk.AddFile("C:\\one\\notes.txt");
   disk.AddFile(kListPath).content = "older list";
-  window.folderFields[0] = "C:\\one";
-  run.cmd_STARTClick();
+  window.inputs.folderFields[0] = "C:\\one";
+  run.Start();
   EXPECT_EQ(window.beeps, 1);
   EXPECT_EQ(window.messages, std::vector<Text>{"表示するリストは、ありません！！"});
   EXPECT_EQ(ListFile(), "older list");
@@ -128,9 +128,9 @@ TEST_F(RenameRunTest, NothingToListBeepsAndKeepsTheOlderList) {
 
 TEST_F(RenameRunTest, AnsweringNoTouchesNothing) {
   disk.AddFile("C:\\one\\a.jpg");
-  window.folderFields[0] = "C:\\one";
+  window.inputs.folderFields[0] = "C:\\one";
   window.answerYes = false;
-  run.cmd_STARTClick();
+  run.Start();
   EXPECT_EQ(window.questions, 1);
   EXPECT_EQ(disk.renameCalls, 0);
   EXPECT_EQ(ListFile(), "(none)");
@@ -138,7 +138,7 @@ TEST_F(RenameRunTest, AnsweringNoTouchesNothing) {
 }
 
 TEST_F(RenameRunTest, AMissingFolderOneOffersTheChooser) {
-  run.cmd_STARTClick();
+  run.Start();
   EXPECT_EQ(window.beeps, 1);
   EXPECT_EQ(window.messages, std::vector<Text>{"フォルダーが設定されていません！！"});
   EXPECT_EQ(window.chooserCalls, 1);
@@ -147,9 +147,9 @@ TEST_F(RenameRunTest, AMissingFolderOneOffersTheChooser) {
   EXPECT_EQ(window.state.FileCounter, 0);
 
   disk.AddFile("C:\\picked\\a.jpg");
-  window.folderFields[0] = "C:\\gone";
+  window.inputs.folderFields[0] = "C:\\gone";
   window.chooserPick = "C:\\picked";
-  run.cmd_STARTClick();
+  run.Start();
   EXPECT_EQ(window.chooserCalls, 2);
   EXPECT_EQ(ListFile(), "C:\\picked\\2010-05-23 10.20.30.jpg\r\n");
 }
@@ -160,9 +160,9 @@ TEST_F(RenameRunTest, AnUnusablePatternGivesWayToTheFallbackForTheRun) {
       ":*?\"<>|　"
       "が\n在ります\n\nこのアプリの指定形式「yyyy-mm-dd hh.mn.ss」で表示します。";
   disk.AddFile("C:\\one\\a.jpg");
-  window.folderFields[0] = "C:\\one";
+  window.inputs.folderFields[0] = "C:\\one";
   window.state.RenameFormat = "a/b";
-  run.cmd_STARTClick();
+  run.Start();
   EXPECT_EQ(window.messages, std::vector<Text>{message});
   EXPECT_EQ(window.state.RenameFormat, "yyyy-mm-dd hh.mn.ss");
   EXPECT_EQ(ListFile(), "C:\\one\\2010-05-23 10.20.30.jpg\r\n");
@@ -171,13 +171,13 @@ TEST_F(RenameRunTest, AnUnusablePatternGivesWayToTheFallbackForTheRun) {
   disk.AddFile("C:\\one\\b.jpg");
   window.messages.clear();
   window.state.RenameFormat = "yyyy\tmm";
-  run.cmd_STARTClick();
+  run.Start();
   EXPECT_EQ(window.messages, std::vector<Text>{message});
   EXPECT_EQ(window.state.RenameFormat, "yyyy-mm-dd hh.mn.ss");
 
   window.messages.clear();
   window.state.RenameFormat = "";
-  run.cmd_STARTClick();
+  run.Start();
   EXPECT_TRUE(window.messages.empty());
   EXPECT_EQ(window.state.RenameFormat, "yyyy-mm-dd hh.mn.ss");
 }
@@ -185,19 +185,20 @@ TEST_F(RenameRunTest, AnUnusablePatternGivesWayToTheFallbackForTheRun) {
 TEST_F(RenameRunTest, ASecondClickDuringARunIsIgnoredAndAClosingWindowWaitsForTheRun) {
   disk.AddFile("C:\\one\\a.jpg");
   disk.AddFile("C:\\one\\b.jpg");
-  window.folderFields[0] = "C:\\one";
+  window.inputs.folderFields[0] = "C:\\one";
   bool mayCloseDuringRun = true;
   window.onPump = [this, &mayCloseDuringRun] {
-    run.cmd_STARTClick();
+    run.Start();
     if (window.statusText == "C:\\one\\a.jpg") mayCloseDuringRun = run.RequestClose();
   };
-  run.cmd_STARTClick();
+  run.Start();
   EXPECT_EQ(window.questions, 1);
   EXPECT_FALSE(mayCloseDuringRun);
-  EXPECT_EQ(window.closes, 1);
+  EXPECT_TRUE(run.TakeCloseRequest());
+  EXPECT_FALSE(run.TakeCloseRequest());
   EXPECT_EQ(ListFile(), "C:\\one\\2010-05-23 10.20.30.jpg\r\n");  // stopped, list written
   EXPECT_TRUE(run.RequestClose());
 }
 
 }  // namespace
-}  // namespace tokiwake::testing
+}  // namespace tokiwake::test

@@ -7,7 +7,7 @@
 #include "rename/FakeWindow.h"
 #include "rename/RenameRun.h"
 
-namespace tokiwake::testing {
+namespace tokiwake::test {
 
 class RunFixture : public ::testing::Test {
  protected:
@@ -19,7 +19,7 @@ class RunFixture : public ::testing::Test {
   }
   FakeDisk disk;
   FakeWindow window;
-  RenameRun run{window, window.state, disk};
+  RenameRun run{window.inputs, window, window, window.state, disk};
 };
 
-}  // namespace tokiwake::testing
+}  // namespace tokiwake::test

@@ -6,7 +6,7 @@
 #include "rename/ProgramFiles.h"
 #include "rename/RunFixture.h"
 
-namespace tokiwake::testing {
+namespace tokiwake::test {
 namespace {
 
 const Text kJournalPath = "C:\\tokiwake\\" + Text(kJournalFileName);
@@ -15,7 +15,7 @@ constexpr char kKeptNote[] = "\n\n戻していないファイルは「リネー�
 class UndoTest : public RunFixture {
  protected:
   UndoTest() {
-    window.folderFields[0] = "C:\\f";
+    window.inputs.folderFields[0] = "C:\\f";
     window.state.RenameFormat = "yyyy";
   }
   Text Journal() { return ProgramFile(kJournalFileName); }
@@ -31,9 +31,9 @@ TEST_F(UndoTest, TwoUndosTakeBackAStoppedRunAndTheRunThatFinishedIt) {
   disk.AddFile("C:\\f\\a.jpg", {2009, 1, 1, 0, 0, 0}).content = "second";
   disk.AddFile("C:\\f\\b.jpg", {2010, 1, 1, 0, 0, 0}).content = "third";
   window.onPump = [this] { window.state.AbortRequested |= window.statusText == "C:\\f\\a.jpg"; };
-  run.cmd_STARTClick();
+  run.Start();
   window.onPump = nullptr;
-  run.cmd_STARTClick();
+  run.Start();
   const Text journal = Journal();
   const std::vector<JournalRun> runs = SplitRuns(journal);
   ASSERT_EQ(runs.size(), 2u);
@@ -42,12 +42,12 @@ TEST_F(UndoTest, TwoUndosTakeBackAStoppedRunAndTheRunThatFinishedIt) {
   EXPECT_EQ(ParseEntries(runs[1]).size(), 1u);
   disk.Find(kJournalPath)->content += "C:\\f\\x.jpg\tC:\\f\\a";  // cut off by a kill
 
-  run.UndoLastRun();
+  run.Undo();
   EXPECT_EQ(window.questionTexts.back(),
             "次の変換で名前を変えた 1 個のファイルを、\n元のファイル名に戻しますか？\n\n"
             "日時：2026/12/08 09:05:03\nフォルダー1：C:\\f");
   EXPECT_EQ(disk.Names("C:\\f"), (std::vector<Text>{"2009.jpg", "2010.jpg", "b.jpg"}));
-  run.UndoLastRun();
+  run.Undo();
   EXPECT_EQ(window.messages.back(), "2 個のファイルを元のファイル名に戻しました。");
   EXPECT_EQ(disk.Names("C:\\f"), (std::vector<Text>{"2009.jpg", "a.jpg", "b.jpg"}));
   EXPECT_EQ(disk.Find("C:\\f\\2009.jpg")->content, "first");
@@ -82,7 +82,7 @@ TEST_F(UndoTest, EachLineIsTakenBackOnlyWhenItIsSoundAndItsFileUnchanged) {
   disk.AddFile("C:\\f\\new7").content = "new7";
   disk.Find("C:\\f\\new7")->index = 999;  // another file under the same name and time
 
-  run.UndoLastRun();
+  run.Undo();
   EXPECT_TRUE(window.questionTexts.back().starts_with("次の変換で名前を変えた 12 個"));
   EXPECT_EQ(window.messages.back(),
             Text("1 個のファイルを元のファイル名に戻しました。\n"
@@ -107,19 +107,19 @@ TEST_F(UndoTest, TheAbortButtonStopsTheUndoAndAJournalLeftWholeIsToldAndNotCount
   }
   disk.AddFile(kJournalPath).content = journal;
   window.onPump = [this] { window.state.AbortRequested |= window.statusText == "C:\\f\\new3.jpg"; };
-  run.UndoLastRun();
+  run.Undo();
   EXPECT_EQ(window.messages.back(), Text("2 個のファイルを元のファイル名に戻しました。\n"
                                          "2 個は、中断したので戻していません。") +
                                         kKeptNote);
 
   window.onPump = nullptr;
   disk.Find(kJournalPath)->refuseRename = true;  // neither cut down nor removed
-  run.UndoLastRun();
+  run.Undo();
   EXPECT_EQ(window.messages.back(),
             "2 個のファイルを元のファイル名に戻しました。\n\n履歴ファイル\n" + kJournalPath +
                 " を、\n書き換えられません！！" + WriteProtectionAdvice());
   disk.Find(kJournalPath)->refuseRename = false;
-  run.UndoLastRun();
+  run.Undo();
   EXPECT_EQ(window.messages.back(), "0 個のファイルを元のファイル名に戻しました。");
   EXPECT_EQ(disk.Names("C:\\f"),
             (std::vector<Text>{"old1.jpg", "old2.jpg", "old3.jpg", "old4.jpg"}));
@@ -127,14 +127,14 @@ TEST_F(UndoTest, TheAbortButtonStopsTheUndoAndAJournalLeftWholeIsToldAndNotCount
 
 TEST_F(UndoTest, AJournalWithNothingToTakeBackIsRemovedAndOneThatCannotBeReadIsTold) {
   disk.AddFile(kJournalPath).content = "C:\\f\\a.jpg\tC:";  // the first line, cut off
-  run.UndoLastRun();
+  run.Undo();
   EXPECT_EQ(window.beeps, 1);
   EXPECT_EQ(window.messages, std::vector<Text>{"元に戻すファイルは、ありません！！"});
   EXPECT_EQ(window.questions, 0);
   EXPECT_FALSE(run.CanUndo());
 
   disk.AddFolder(kJournalPath);  // nothing a journal could be read from
-  run.UndoLastRun();
+  run.Undo();
   EXPECT_EQ(window.messages.back(), "履歴ファイル\n" + kJournalPath + " を、\n読み込めません！！");
 }
 
@@ -147,7 +147,7 @@ TEST_F(UndoTest, ARunThatCannotWriteItsJournalSaysSoAndItsUndoTakesNothingBack) 
   disk.AddFile(kJournalPath).content =
       HeaderLine({"t", {"C:\\f", ""}}) + LineFor("C:\\f\\x.jpg", "C:\\f\\2009.jpg");
   disk.Find(kJournalPath)->locked = true;
-  run.cmd_STARTClick();
+  run.Start();
   EXPECT_EQ(window.messages,
             std::vector<Text>{"履歴ファイル\n" + kJournalPath +
                               " に、\n書き込めません！！この変換は元に戻せません。\n" +
@@ -156,12 +156,12 @@ TEST_F(UndoTest, ARunThatCannotWriteItsJournalSaysSoAndItsUndoTakesNothingBack) 
 
   disk.Find(kJournalPath)->locked = false;
   EXPECT_TRUE(run.CanUndo());
-  run.UndoLastRun();
+  run.Undo();
   EXPECT_EQ(window.messages.back(),
             "前回の変換は、履歴ファイルに書き込めなかったので元に戻せません！！\n"
             "そのファイル名は変更したままにします。");
   EXPECT_EQ(disk.renameCalls, 2);
-  run.UndoLastRun();
+  run.Undo();
   EXPECT_EQ(disk.Names("C:\\f"), (std::vector<Text>{"2010.jpg", "2011.jpg", "x.jpg"}));
 }
 
@@ -171,13 +171,13 @@ TEST_F(UndoTest, NothingIsTakenBackWhileARunIsActive) {
   bool couldUndo = true;
   window.onPump = [&] {
     couldUndo = run.CanUndo();
-    run.UndoLastRun();
+    run.Undo();
   };
-  run.cmd_STARTClick();
+  run.Start();
   EXPECT_FALSE(couldUndo);
   EXPECT_EQ(window.questions, 1);  // the backup question only
   EXPECT_TRUE(run.CanUndo());
 }
 
 }  // namespace
-}  // namespace tokiwake::testing
+}  // namespace tokiwake::test

@@ -7,7 +7,7 @@
 #include "rename/FakeDisk.h"
 #include "rename/FakeWindow.h"
 
-namespace tokiwake::testing {
+namespace tokiwake::test {
 namespace {
 
 constexpr char kFailureTail[] =
@@ -20,19 +20,19 @@ Text Message(const Text& oldPath, const Text& newPath, const Text& tail) {
 
 TEST(IsTargetFile, ComparesWhatFollowsTheLastDotInTheLastFiveBytes) {
   FakeWindow window;
-  window.items = {{"*.jpg", true}, {"*.mpeg4", true}, {"*.eadme", true},
-                  {"*.JPG", true}, {"*.*", true},     {"*.jア", true}};
+  window.inputs.targetList = {{"*.jpg", true}, {"*.mpeg4", true}, {"*.eadme", true},
+                              {"*.JPG", true}, {"*.*", true},     {"*.jア", true}};
   for (const char* name : {"IMG_0001.JPG", "a.jpg", "x.y.Jpg", "clip.mpeg4", "README", "x.Jア"}) {
-    EXPECT_TRUE(IsTargetFile(window, RightChars(5, name))) << name;
+    EXPECT_TRUE(IsTargetFile(window.inputs, RightChars(5, name))) << name;
   }
   // A trail byte 0x41 is part of ア, not the letter A, and is never lower-cased.
   for (const char* name : {"x.JA", "a.png", "x.jp", "x.yjpg", "x.txt"}) {
-    EXPECT_FALSE(IsTargetFile(window, RightChars(5, name))) << name;
+    EXPECT_FALSE(IsTargetFile(window.inputs, RightChars(5, name))) << name;
   }
-  window.items = {{"*.jpg", false}};
-  EXPECT_FALSE(IsTargetFile(window, "0.JPG"));
-  window.allFiles = true;
-  EXPECT_TRUE(IsTargetFile(window, "0.JPG"));
+  window.inputs.targetList = {{"*.jpg", false}};
+  EXPECT_FALSE(IsTargetFile(window.inputs, "0.JPG"));
+  window.inputs.allFiles = true;
+  EXPECT_TRUE(IsTargetFile(window.inputs, "0.JPG"));
 }
 
 TEST(MakeTimeText, TakesSecondsDownToEvenAndDropsMidnight) {
@@ -55,7 +55,8 @@ class WalkTest : public ::testing::Test {
   // Each walk as its own run.
   void Walk(const Text& folder) {
     WalkScope scope;
-    WalkFolder(window, window.state, disk, folder, scope);
+    WalkContext run{window.inputs, window, window, window.state, disk};
+    WalkFolder(run, folder, scope);
   }
   FakeDisk disk;
   FakeWindow window;
@@ -138,16 +139,17 @@ TEST_F(WalkTest, ARunAfterAPhotoIsDeletedChangesNoNameAndANewPhotoFillsTheGap) {
       tree.AddFile("C:\\p\\notes.txt");
       tree.AddFile("C:\\q\\h.jpg");
       window.state.RenameFormat = pattern;
-      window.includeOldName = oldName;
-      window.folderFields[0] = "C:\\p";
-      window.folderFields[1] = "C:\\q";
+      window.inputs.includeOldName = oldName;
+      window.inputs.folderFields[0] = "C:\\p";
+      window.inputs.folderFields[1] = "C:\\q";
       const auto run = [&] {
         WalkScope scope;
         window.state.FolderListText.clear();
         window.state.InSecondFolder = 0;
-        WalkFolder(window, window.state, tree, "C:\\p", scope);
+        WalkContext walk{window.inputs, window, window, window.state, tree};
+        WalkFolder(walk, "C:\\p", scope);
         window.state.InSecondFolder = 1;
-        WalkFolder(window, window.state, tree, "C:\\q", scope);
+        WalkFolder(walk, "C:\\q", scope);
       };
       run();
       Text list = window.state.FolderListText;
@@ -170,7 +172,7 @@ TEST_F(WalkTest, AnEmptyOtherFolderFieldNamesNoFolder) {
   disk.AddFile("C:\\f\\a.jpg");
   disk.AddFile("C:\\g\\b.jpg");
   Walk("C:\\f");
-  window.folderFields[1] = "\\";
+  window.inputs.folderFields[1] = "\\";
   Walk("C:\\g");
   EXPECT_EQ(window.state.FolderListText,
             "C:\\f\\2010-05-23 10.20.30.jpg\r\nC:\\g\\2010-05-23 10.20.30.jpg\r\n");
@@ -214,7 +216,7 @@ TEST_F(WalkTest, ANameTakenInTheOtherFolderTopLevelIsAClashButNotOneInItsSubfold
   disk.AddFile("C:\\other\\sub\\2010-05-24 00.00.00.jpg");
   disk.AddFile("C:\\f\\a.jpg");
   disk.AddFile("C:\\f\\b.jpg", {2010, 5, 24, 0, 0, 0});
-  window.folderFields[1] = "C:\\other";
+  window.inputs.folderFields[1] = "C:\\other";
   Walk("C:\\f");
   EXPECT_EQ(window.state.FolderListText,
             "C:\\f\\2010-05-23 10.20.30-1.jpg\r\nC:\\f\\2010-05-24 00.00.00.jpg\r\n");
@@ -222,7 +224,7 @@ TEST_F(WalkTest, ANameTakenInTheOtherFolderTopLevelIsAClashButNotOneInItsSubfold
 
 TEST_F(WalkTest, ClashesAreTriedUpToCounterThousandThenReported) {
   window.state.RenameFormat = "x";  // attempts give x, x, x-1 ... x-999
-  window.folderFields[1] = "C:\\other";
+  window.inputs.folderFields[1] = "C:\\other";
   disk.AddFile("C:\\other\\x.jpg");
   for (int n = 1; n <= 998; ++n) disk.AddFile("C:\\other\\x-" + std::to_string(n) + ".jpg");
   disk.AddFile("C:\\f\\a.jpg");
@@ -290,4 +292,4 @@ TEST_F(WalkTest, AnAbortFinishesTheFileInHandAndEntersNothingMore) {
 }
 
 }  // namespace
-}  // namespace tokiwake::testing
+}  // namespace tokiwake::test

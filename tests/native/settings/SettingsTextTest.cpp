@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 using Items = std::vector<Text>;
@@ -75,4 +75,4 @@ TEST(FirstLine, TakesTheBytesBeforeTheFirstCrLf) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 TEST(ZeroPadded, FillsOnlyAShorterTextThatHasDigits) {
@@ -16,4 +16,4 @@ TEST(ZeroPadded, FillsOnlyAShorterTextThatHasDigits) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

@@ -4,7 +4,7 @@
 
 #include <map>
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 TEST(DropFieldIndex, TheFieldUnderThePointerElseFolder1WhileBothAreEmpty) {
@@ -90,4 +90,4 @@ TEST(ClassifyDrop, MarksTheChosenFieldAndKeepsTheLastItemsPath) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 TEST(IsFolderKeyAllowed, TakesPathCharactersAndRefusesTheRest) {
@@ -19,4 +19,4 @@ TEST(IsFolderKeyAllowed, TakesPathCharactersAndRefusesTheRest) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

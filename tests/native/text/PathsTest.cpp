@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 TEST(FolderPart, EndsAfterTheLastSeparatorButNeverInsideACharacter) {
@@ -37,4 +37,4 @@ TEST(DocumentArguments, OneBlankAndThePathUnquoted) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

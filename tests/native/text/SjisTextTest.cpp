@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace tokiwake {
+namespace tokiwake::test {
 namespace {
 
 TEST(SjisPos, FindsSingleBytesButNeverATrailByte) {
@@ -118,4 +118,4 @@ TEST(AsciiCase, LowerKeepsDoubleByteCharactersWhileUpperFoldsEveryByte) {
 }
 
 }  // namespace
-}  // namespace tokiwake
+}  // namespace tokiwake::test

@@ -172,7 +172,8 @@ TEST_F(FolderFieldsTest, EnterOnAMissingFolderBeepsReportsAndEmptiesTheField) {
     FocusOn(Edit1());
     Settle();
     { HeldKey enter(VK_RETURN); }
-    Conv().PumpMessages();  // the program's own loop, where dialog keys are looked at first
+    Conv()
+        .HandlePendingMessages();  // the program's own loop, where dialog keys are looked at first
     ExpectOneMissingFolderReport();
     EXPECT_EQ(Folder1(), "");
     EXPECT_EQ(CurFolder(), "");

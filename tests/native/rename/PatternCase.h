@@ -1,23 +1,23 @@
-// Stands in for the main window: holds the old-name box, and the state with the pattern and the
-// counter.
+// A pattern case: the pattern, the old-name box and the counter, as the walk hands them to the
+// name pattern.
 #pragma once
 
 #include <string_view>
 #include <utility>
 
 #include "rename/NamePattern.h"
+#include "rename/RunState.h"
 
-namespace tokiwake {
+namespace tokiwake::test {
 
-class FakePatternHost : public PatternHost {
- public:
-  explicit FakePatternHost(Text pattern, bool includeOldName = false)
-      : includeOldName(includeOldName) {
+struct PatternCase {
+  explicit PatternCase(Text pattern, bool includeOldName = false) : includeOldName(includeOldName) {
     state.RenameFormat = std::move(pattern);
   }
 
-  bool IncludeOldName() const override { return includeOldName; }
-  void OnTokenReplacing() override { ++redCount; }
+  Text Build(std::string_view fileName, std::string_view timeText) {
+    return BuildNewName(state.RenameFormat, includeOldName, fileName, timeText, state.FileCounter);
+  }
 
   // Attempt n for one file, as the walk makes it: the counter starts at 0 and goes up by one after
   // each of the n - 1 clashes before.
@@ -26,14 +26,13 @@ class FakePatternHost : public PatternHost {
     Text name;
     for (int i = 1; i <= attempt; ++i) {
       if (i > 1) ++state.FileCounter;
-      name = BuildNewName(*this, state, fileName, timeText, state.FileCounter);
+      name = Build(fileName, timeText);
     }
     return name;
   }
 
   RunState state;
   bool includeOldName;
-  int redCount = 0;
 };
 
-}  // namespace tokiwake
+}  // namespace tokiwake::test
