@@ -16,19 +16,25 @@ constexpr size_t kMatchedStarts = 16;
 }  // namespace
 
 // Room is made at once for every file to be renamed once.
-FolderNames::FolderNames(const std::vector<FolderEntry>& entries) : digests_(2 * entries.size()) {
+FolderNames::FolderNames(const std::vector<FolderEntry>& entries)
+    : before_(entries.size()), thisRun_(entries.size()) {
   for (const FolderEntry& entry : entries) {
-    if (!entry.isDirectory) digests_.insert(Digest(entry.name));
+    if (!entry.isDirectory) before_.insert(Digest(entry.name));
   }
 }
 
-bool FolderNames::Holds(const Text& name) const { return digests_.contains(Digest(name)); }
+FolderNames::Holder FolderNames::Holds(const Text& name) const {
+  const uint64_t digest = Digest(name);
+  if (before_.contains(digest)) return Holder::kBefore;
+  return thisRun_.contains(digest) ? Holder::kThisRun : Holder::kNone;
+}
 
-void FolderNames::Add(const Text& name) { digests_.insert(Digest(name)); }
+void FolderNames::Add(const Text& name) { before_.insert(Digest(name)); }
 
 void FolderNames::Renamed(const Text& from, const Text& to) {
-  digests_.erase(Digest(from));
-  digests_.insert(Digest(to));
+  before_.erase(Digest(from));
+  thisRun_.erase(Digest(from));
+  thisRun_.insert(Digest(to));
   GaveUp(from);
 }
 
@@ -38,22 +44,22 @@ void FolderNames::GaveUp(const Text& name) {
     starts_.clear();
     return;
   }
-  for (auto& [key, start] : starts_) {
-    const std::optional<int32_t> counter = CounterOf(start.lowered, AsciiLower(name));
-    if (counter && *counter < start.counter) start.counter = *counter;
+  for (auto& [key, known] : starts_) {
+    const std::optional<int32_t> counter = CounterOf(known.lowered, AsciiLower(name));
+    if (counter && *counter < known.start.counter) known.start.counter = *counter;
   }
 }
 
-int32_t FolderNames::FirstToTry(const NameTemplate& name) const {
+FolderNames::Start FolderNames::FirstToTry(const NameTemplate& name) const {
   const auto found = starts_.find(Key(name));
-  return found == starts_.end() ? 1 : found->second.counter;
+  return found == starts_.end() ? Start{} : found->second.start;
 }
 
-void FolderNames::Took(const NameTemplate& name, int32_t counter) {
+void FolderNames::Took(const NameTemplate& name, int32_t counter, bool inTheWay) {
   NameTemplate lowered = name;
   lowered.literal = AsciiLower(name.literal);
   lowered.fill = AsciiLower(name.fill);
-  starts_.insert_or_assign(Key(name), Start{std::move(lowered), counter + 1});
+  starts_.insert_or_assign(Key(name), KnownStart{std::move(lowered), {counter + 1, inTheWay}});
 }
 
 // Names that differ only in the case of their letters are one name on the disk.

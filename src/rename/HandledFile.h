@@ -1,6 +1,8 @@
 // What a walk did with one target file, or with a subfolder it could not enter.
 #pragma once
 
+#include <cstdint>
+
 #include "text/SjisText.h"
 
 namespace tokiwake {
@@ -19,7 +21,10 @@ struct HandledFile {
   Text oldName;  // the subfolder's name for kUnreachableFolder
   Text newName;  // the name given, or the last one tried; empty for kUnreachableFolder
   FileResult result;
-  bool counterRaised;  // a name was taken, so the counter went on
+  // A name that stood before the run, in the file's folder or at the other folder's top level, made
+  // the counter go on. Names the run itself gave earlier files are the counter's ordinary work.
+  bool nameInTheWay = false;
+  int32_t field = 0;  // the folder field the file was reached from: 0 or 1
 };
 
 }  // namespace tokiwake

@@ -29,46 +29,48 @@ HandledFile NameClaim::Claim(const Text& folder, const FolderEntry& entry, Folde
   const NameTemplate name = BuildNameTemplate(run_.state.RenameFormat, run_.inputs.includeOldName,
                                               entry.name, MakeTimeText(entry.lastWrite));
   const Text ownKey = AsciiLower(entry.name);
-  int32_t counter = names.FirstToTry(name);
-  int32_t firstValue = 1;  // what the file takes when nothing is in the way
+  const int32_t field = run_.state.InSecondFolder;
+  FolderNames::Start start = names.FirstToTry(name);
   bool fromStart = true;
   if (const std::optional<int32_t> own = CounterOf(name, entry.name, true)) {
     if (!TakenInOtherFolder(RenderName(name, *own))) {
       if (RenderName(name, *own) == entry.name) {
-        return {folder, entry.name, entry.name, FileResult::kUnchanged, false};
+        return {folder, entry.name, entry.name, FileResult::kUnchanged, false, field};
       }
-      counter = firstValue = *own;
+      start = {*own, false};
       fromStart = false;
     }
   }
-  for (;;) {
+  bool inTheWay = start.inTheWay;
+  for (int32_t counter = start.counter;; ++counter) {
     run_.state.FileCounter = counter;
-    const bool counterRaised = counter > firstValue;
     const Text newName = RenderName(name, counter);
     const Text newPath = folder + "\\" + newName;
     run_.progress.HandlePendingMessages();
     const bool ownName = AsciiLower(newName) == ownKey;
-    bool taken = (!ownName && names.Holds(newName)) || TakenInOtherFolder(newName);
-    if (!taken) {
+    const FolderNames::Holder holder = ownName ? FolderNames::Holder::kNone : names.Holds(newName);
+    bool takenBefore = holder == FolderNames::Holder::kBefore ||
+                       (holder == FolderNames::Holder::kNone && TakenInOtherFolder(newName));
+    if (holder == FolderNames::Holder::kNone && !takenBefore) {
       const bool renamed = run_.disk.RenameFile(oldPath, newPath, entry.identity);
       run_.progress.HandlePendingMessages();
       if (renamed) {
         names.Renamed(entry.name, newName);
-        if (fromStart) names.Took(name, counter);
-        return {folder, entry.name, newName, FileResult::kRenamed, counterRaised};
+        if (fromStart) names.Took(name, counter, inTheWay);
+        return {folder, entry.name, newName, FileResult::kRenamed, inTheWay, field};
       }
-      taken = run_.disk.FileExists(newPath);
-      if (!taken) {
+      takenBefore = run_.disk.FileExists(newPath);
+      if (!takenBefore) {
         run_.prompts.ShowMessage(RenameFailureMessage(oldPath, newPath));
-        return {folder, entry.name, newName, FileResult::kRefused, counterRaised};
+        return {folder, entry.name, newName, FileResult::kRefused, inTheWay, field};
       }
       names.Add(newName);
     }
+    inTheWay = inTheWay || takenBefore;
     if (counter >= kLastCounter) {
       run_.prompts.ShowMessage(ClashMessage(oldPath, newPath));
-      return {folder, entry.name, newName, FileResult::kClash, counterRaised};
+      return {folder, entry.name, newName, FileResult::kClash, inTheWay, field};
     }
-    ++counter;
   }
 }
 
@@ -81,7 +83,7 @@ HandledFile NameClaim::RefuseInexactName(const Text& folder, const FolderEntry& 
                                     MakeTimeText(entry.lastWrite), run_.state.FileCounter);
   run_.progress.HandlePendingMessages();
   run_.prompts.ShowMessage(RenameFailureMessage(oldPath, folder + "\\" + newName));
-  return {folder, entry.name, newName, FileResult::kInexactName, false};
+  return {folder, entry.name, newName, FileResult::kInexactName, false, run_.state.InSecondFolder};
 }
 
 // The other folder field is read on every attempt: it may be edited while messages are handled.

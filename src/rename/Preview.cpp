@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "text/Paths.h"
+
 namespace tokiwake {
 
 Preview::Preview(const RunInputs& inputs, const RunState& state, FileSystem& disk)
@@ -41,7 +43,7 @@ namespace {
 Text Remark(const HandledFile& file) {
   switch (file.result) {
     case FileResult::kRenamed:
-      return file.counterRaised ? "同じ名前があるので番号を進めます" : "";
+      return file.nameInTheWay ? "同じ名前があるので番号を進めます" : "";
     case FileResult::kUnchanged:
       return "すでにこの名前です（変更なし）";
     case FileResult::kClash:
@@ -57,6 +59,16 @@ Text Remark(const HandledFile& file) {
 }
 
 }  // namespace
+
+// The walk joins a field's text, less one trailing "\\", with the subfolders' names.
+Text Preview::Cell(size_t row, PreviewColumn column) const {
+  const HandledFile& file = rows_[row];
+  if (column != PreviewColumn::kFolder) return PreviewCell(file, column);
+  Text field = inputs_.folderFields[file.field != 0];
+  if (EndsInBackslash(field)) field.pop_back();
+  if (!file.folder.starts_with(field)) return file.folder;
+  return (file.field == 0 ? "フォルダー1" : "フォルダー2") + file.folder.substr(field.size());
+}
 
 Text PreviewCell(const HandledFile& file, PreviewColumn column) {
   switch (column) {

@@ -22,6 +22,9 @@ struct PreviewCounts {
 };
 
 // What the preview's window does while the walks go on.
+// The columns of a row, in this order.
+enum class PreviewColumn { kFolder, kOldName, kNewName, kRemark };
+
 class PreviewProgress {
  public:
   // Between files: shows how far the preview has come and handles what is pending, so that the
@@ -47,6 +50,10 @@ class Preview final : private RunProgress, private RunPrompts {
 
   // In walk order.
   const std::vector<HandledFile>& Rows() const { return rows_; }
+  // What a row shows in a column. The folder is told from the folder field the file was reached
+  // from ("フォルダー1\\2024"), so that the part that differs shows; FullFolder gives all of it.
+  Text Cell(size_t row, PreviewColumn column) const;
+  const Text& FullFolder(size_t row) const { return rows_[row].folder; }
   PreviewCounts Counts() const;
   // The file the walk has in hand.
   const Text& CurrentPath() const { return currentPath_; }
@@ -73,10 +80,9 @@ class Preview final : private RunProgress, private RunPrompts {
   Text currentPath_;
 };
 
-// The columns of a row, in this order.
-enum class PreviewColumn { kFolder, kOldName, kNewName, kRemark };
-// What the row shows there. The new name is the one the file has after the run: its own when it
-// keeps it. The remark is empty for a plain rename.
+// What a row shows in a column other than its folder. The new name is the one the file has after
+// the run: its own when it keeps it. The remark says why only where something happened: a name in
+// the way, a name kept, a rename that cannot be done.
 Text PreviewCell(const HandledFile& file, PreviewColumn column);
 // The summary line under the list.
 Text PreviewSummary(const PreviewCounts& counts, bool stopped);

@@ -51,7 +51,12 @@ class Walker {
       } else {
         // The name on disk cannot be written in code page 932, so no path to it would be right.
         run_.prompts.ShowMessage(RenameFailureMessage(path, path));
-        run_.progress.FileHandled({folder, sub.name, {}, FileResult::kUnreachableFolder, false});
+        run_.progress.FileHandled({folder,
+                                   sub.name,
+                                   {},
+                                   FileResult::kUnreachableFolder,
+                                   false,
+                                   run_.state.InSecondFolder});
       }
     }
   }

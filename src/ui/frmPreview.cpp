@@ -58,7 +58,7 @@ bool TfrmPreview::Create() {
   list_.Create(Handle(), kList,
                At(kMargin, kMargin, kClientWidth - 2 * kMargin, summaryTop - 2 * kMargin), kColumns,
                Font(), [this](size_t row, int column) {
-                 return PreviewCell(preview_->Rows()[row], static_cast<PreviewColumn>(column));
+                 return preview_->Cell(row, static_cast<PreviewColumn>(column));
                });
   AnchorChild(list_.Handle(), kAnchorAll);
   summary_ = AddChild(L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 0,

@@ -20,6 +20,13 @@ class FakePresenter : public PreviewPresenter, public PreviewProgress {
     shownPreview = &preview;
     preview.Compute(*this);
     rows = preview.Rows();
+    cells.clear();
+    for (size_t row = 0; row < rows.size(); ++row) {
+      cells.emplace_back();
+      for (int column = 0; column < 4; ++column) {
+        cells.back().push_back(preview.Cell(row, static_cast<PreviewColumn>(column)));
+      }
+    }
     summary = PreviewSummary(preview.Counts(), preview.Stopped());
     return startRun;
   }
@@ -32,6 +39,7 @@ class FakePresenter : public PreviewPresenter, public PreviewProgress {
   int shown = 0;
   Preview* shownPreview = nullptr;
   std::vector<HandledFile> rows;
+  std::vector<std::vector<Text>> cells;
   Text summary;
 };
 
@@ -50,8 +58,6 @@ std::vector<Text> Tree(FakeDisk& disk, const Text& folder) {
   return paths;
 }
 
-Text Cell(const HandledFile& file, PreviewColumn column) { return PreviewCell(file, column); }
-
 class PreviewTest : public RunFixture {
  protected:
   PreviewTest() { window.state.FolderListText = "the list of the run before"; }
@@ -59,7 +65,7 @@ class PreviewTest : public RunFixture {
   static Text ListOf(const std::vector<HandledFile>& rows) {
     Text list;
     for (const HandledFile& row : rows) {
-      list += row.folder + "\\" + Cell(row, PreviewColumn::kNewName) + "\r\n";
+      list += row.folder + "\\" + PreviewCell(row, PreviewColumn::kNewName) + "\r\n";
     }
     return list;
   }
@@ -110,7 +116,7 @@ TEST_F(PreviewTest, TheRunGivesExactlyTheNamesThePreviewShowed) {
     int counted = 0;
     int kept = 0;
     for (const HandledFile& row : presenter.rows) {
-      counted += row.counterRaised;
+      counted += row.nameInTheWay;
       kept += row.result == FileResult::kUnchanged;
     }
     EXPECT_GE(counted, 4);
@@ -134,6 +140,7 @@ TEST_F(PreviewTest, TheRunGivesExactlyTheNamesThePreviewShowed) {
   }
 }
 
+// A remark only where something happened; a counter that counts the files of one time has none.
 TEST_F(PreviewTest, ProblemsAreRowsWithARemarkInsteadOfMessages) {
   // Names that are no targets take every name DSC00001 is offered: x, x, x-1 ... x-999.
   window.state.RenameFormat = "x";
@@ -147,24 +154,25 @@ TEST_F(PreviewTest, ProblemsAreRowsWithARemarkInsteadOfMessages) {
   disk.AddFile("C:\\f\\c\\x.jpg");
   disk.AddInexact("C:\\f", "e?.jpg", false);
   disk.AddInexact("C:\\f", "s?", true);
-  window.inputs.folderFields[0] = "C:\\f";
+  disk.AddFile("C:\\g\\p.jpg");
+  disk.AddFile("C:\\g\\q.jpg");
+  window.inputs.folderFields[0] = "C:\\f\\";
+  window.inputs.folderFields[1] = "C:\\g";
   run.ShowPreview(presenter);
 
-  std::vector<std::vector<Text>> shown;
-  for (const HandledFile& row : presenter.rows) {
-    shown.push_back({Cell(row, PreviewColumn::kFolder), Cell(row, PreviewColumn::kOldName),
-                     Cell(row, PreviewColumn::kNewName), Cell(row, PreviewColumn::kRemark)});
-  }
   EXPECT_EQ(
-      shown,
+      presenter.cells,
       (std::vector<std::vector<Text>>{
-          {"C:\\f", "DSC00001", "DSC00001", "同じファイル名があるので変更できません！！"},
-          {"C:\\f", "e?.jpg", "e?.jpg", "ファイル名に扱えない文字があるので変更できません！！"},
-          {"C:\\f\\b", "c.jpg", "c.jpg", "変更できません！！（同じ名前のフォルダーなど）"},
-          {"C:\\f\\c", "d.jpg", "x-1.jpg", "同じ名前があるので番号を進めます"},
-          {"C:\\f\\c", "x.jpg", "x.jpg", "すでにこの名前です（変更なし）"},
-          {"C:\\f", "s?", "", "フォルダー名に扱えない文字があるので中を調べられません！！"}}));
-  EXPECT_EQ(presenter.summary, "対象ファイル 5 個　変更 1 個　変更なし 1 個　問題 4 件");
+          {"フォルダー1", "DSC00001", "DSC00001", "同じファイル名があるので変更できません！！"},
+          {"フォルダー1", "e?.jpg", "e?.jpg",
+           "ファイル名に扱えない文字があるので変更できません！！"},
+          {"フォルダー1\\b", "c.jpg", "c.jpg", "変更できません！！（同じ名前のフォルダーなど）"},
+          {"フォルダー1\\c", "d.jpg", "x-1.jpg", "同じ名前があるので番号を進めます"},
+          {"フォルダー1\\c", "x.jpg", "x.jpg", "すでにこの名前です（変更なし）"},
+          {"フォルダー1", "s?", "", "フォルダー名に扱えない文字があるので中を調べられません！！"},
+          {"フォルダー2", "p.jpg", "x.jpg", ""},
+          {"フォルダー2", "q.jpg", "x-1.jpg", ""}}));
+  EXPECT_EQ(presenter.summary, "対象ファイル 7 個　変更 3 個　変更なし 1 個　問題 4 件");
   EXPECT_TRUE(window.messages.empty());
 }
 

@@ -135,15 +135,18 @@ TEST_F(PreviewUndoTest, ThePreviewListsTheNewNamesTouchingNothingAndItsButtonRun
   ExpectTheListShown();
   EXPECT_FALSE(touched);
 
-  // a.jpg and b.jpg share a time; which one the folder lists first takes the plain name.
+  // a.jpg and b.jpg share a time; which one the folder lists first takes the plain name, and the
+  // other counts on without a remark. d.jpg meets both names at folder 1's top level.
   ASSERT_EQ(rows.size(), 4u);
   std::vector<Text> newNames;
   Text shownList;
   for (const std::vector<Text>& row : rows) {
-    newNames.push_back(row[0] + "\\" + row[2]);
-    shownList += row[0] + "\\" + row[2] + "\r\n";
-    const bool numbered = row[2].find("30-") != Text::npos;
-    EXPECT_EQ(row[3], numbered ? "同じ名前があるので番号を進めます" : "") << ForLog(row[2]);
+    const Text field = row[0].substr(0, 11) == "フォルダー1" ? one.Path() : two.Path();
+    const Text path = field + row[0].substr(11) + "\\" + row[2];
+    newNames.push_back(path);
+    shownList += path + "\r\n";
+    const bool inTheWay = row[2].find("30-2") != Text::npos;
+    EXPECT_EQ(row[3], inTheWay ? "同じ名前があるので番号を進めます" : "") << ForLog(row[2]);
   }
   std::sort(newNames.begin(), newNames.end());
   EXPECT_EQ(
