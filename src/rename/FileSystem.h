@@ -10,19 +10,14 @@
 #include <string_view>
 #include <vector>
 
+#include "media/ByteSource.h"
+#include "media/CalendarTime.h"
 #include "text/SjisText.h"
 
 namespace tokiwake {
 
-// A last-write time already converted to local time, to the second.
-struct LocalTime {
-  int32_t year = 0;
-  int32_t month = 0;
-  int32_t day = 0;
-  int32_t hour = 0;
-  int32_t minute = 0;
-  int32_t second = 0;
-};
+// A time of the local clock, to the second.
+using LocalTime = CalendarTime;
 
 // What tells a file from another one that has taken its name since: its size, its last-write time
 // and, where the disk gives one, its index on its volume.
@@ -70,6 +65,12 @@ class AppendFile {
   virtual bool Append(std::string_view bytes) = 0;
 };
 
+// A file open for reading its date, closed when the object goes.
+class ReadableFile : public ByteSource {
+ public:
+  virtual ~ReadableFile() = default;
+};
+
 class FileSystem {
  public:
   // Every entry of the folder, hidden and system ones included, in the order the disk gives them
@@ -106,6 +107,11 @@ class FileSystem {
   virtual bool ReplaceHiddenFile(const Text& path, const Text& bytes) = 0;
   // The local date and time now, for the journal's header of a run.
   virtual LocalTime LocalNow() = 0;
+  // The local time of a UTC instant, by the rules of the time zone in force on that date (not the
+  // daylight-saving rule of today).
+  virtual LocalTime LocalFromUtc(const CalendarTime& utc) = 0;
+  // Null when the file cannot be opened (locked, no permission, gone).
+  virtual std::unique_ptr<ReadableFile> OpenForReading(const Text& path) = 0;
 
   // A file's last `limit` bytes (all of a shorter one); nothing when it is missing or cannot be
   // read.
@@ -131,6 +137,8 @@ class DiskFileSystem final : public FileSystem {
   bool ReplaceHiddenFile(const Text& path, const Text& bytes) override;
   std::optional<FileTail> ReadFileTail(const Text& path, uint64_t limit) override;
   LocalTime LocalNow() override;
+  LocalTime LocalFromUtc(const CalendarTime& utc) override;
+  std::unique_ptr<ReadableFile> OpenForReading(const Text& path) override;
 };
 
 }  // namespace tokiwake

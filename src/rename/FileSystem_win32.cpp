@@ -85,6 +85,41 @@ class DiskAppendFile final : public AppendFile {
   OwnedFile file_;
 };
 
+// Reads at an offset of its own each time, so no position is shared between reads.
+class DiskReadableFile final : public ReadableFile {
+ public:
+  DiskReadableFile(OwnedFile file, uint64_t size) : file_(std::move(file)), size_(size) {}
+  uint64_t Size() const override { return size_; }
+  bool ReadAt(uint64_t offset, size_t count, std::string& out) override {
+    out.assign(count, '\0');
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD read = 0;
+    if (!ReadFile(file_.get(), out.data(), static_cast<DWORD>(count), &read, &at) &&
+        GetLastError() != ERROR_HANDLE_EOF) {
+      return false;
+    }
+    out.resize(read);
+    return true;
+  }
+
+ private:
+  OwnedFile file_;
+  uint64_t size_;
+};
+
+SYSTEMTIME ToSystemTime(const CalendarTime& time) {
+  SYSTEMTIME system{};
+  system.wYear = static_cast<WORD>(time.year);
+  system.wMonth = static_cast<WORD>(time.month);
+  system.wDay = static_cast<WORD>(time.day);
+  system.wHour = static_cast<WORD>(time.hour);
+  system.wMinute = static_cast<WORD>(time.minute);
+  system.wSecond = static_cast<WORD>(time.second);
+  return system;
+}
+
 }  // namespace
 
 // The listing that gives each file's index too. The entries are gathered in blocks and then moved
@@ -188,6 +223,37 @@ LocalTime DiskFileSystem::LocalNow() {
   SYSTEMTIME now{};
   GetLocalTime(&now);
   return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
+// The dynamic zone information carries the rules of past years, where the zone has them; a date
+// the system cannot convert (before 1601) takes the zone's present offset.
+LocalTime DiskFileSystem::LocalFromUtc(const CalendarTime& utc) {
+  using ConvertEx =
+      BOOL(WINAPI*)(const DYNAMIC_TIME_ZONE_INFORMATION*, const SYSTEMTIME*, SYSTEMTIME*);
+  static const auto convertEx = reinterpret_cast<ConvertEx>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SystemTimeToTzSpecificLocalTimeEx")));
+  const SYSTEMTIME instant = ToSystemTime(utc);
+  SYSTEMTIME local{};
+  DYNAMIC_TIME_ZONE_INFORMATION zone{};
+  const bool converted =
+      convertEx != nullptr && GetDynamicTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID
+          ? convertEx(&zone, &instant, &local) != FALSE
+          : SystemTimeToTzSpecificLocalTime(nullptr, &instant, &local) != FALSE;
+  if (converted) {
+    return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
+  }
+  TIME_ZONE_INFORMATION present{};
+  GetTimeZoneInformation(&present);
+  return AddSeconds(utc, -int64_t{present.Bias} * 60);
+}
+
+std::unique_ptr<ReadableFile> DiskFileSystem::OpenForReading(const Text& path) {
+  OwnedFile file(CreateFileW(ToWide(path).c_str(), GENERIC_READ,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size{};
+  if (!file || !GetFileSizeEx(file.get(), &size)) return nullptr;
+  return std::make_unique<DiskReadableFile>(std::move(file), static_cast<uint64_t>(size.QuadPart));
 }
 
 std::optional<FileTail> DiskFileSystem::ReadFileTail(const Text& path, uint64_t limit) {

@@ -36,6 +36,10 @@ class ForwardingDisk : public FileSystem {
     return disk_.ReplaceHiddenFile(path, bytes);
   }
   LocalTime LocalNow() override { return disk_.LocalNow(); }
+  LocalTime LocalFromUtc(const CalendarTime& utc) override { return disk_.LocalFromUtc(utc); }
+  std::unique_ptr<ReadableFile> OpenForReading(const Text& path) override {
+    return disk_.OpenForReading(path);
+  }
   std::optional<FileTail> ReadFileTail(const Text& path, uint64_t limit) override {
     return disk_.ReadFileTail(path, limit);
   }

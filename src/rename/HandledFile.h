@@ -16,6 +16,14 @@ enum class FileResult {
   kUnreachableFolder,  // the same for a subfolder, which is not entered
 };
 
+// Which time a name was built from.
+enum class TimeOrigin {
+  kLastWrite,  // the file's last-write time
+  kShot,       // when the photo was taken, as its Exif block says
+  kCreated,    // when the picture was made or stored, as its Exif block says
+  kMovie,      // when the movie was recorded, as its own header says
+};
+
 struct HandledFile {
   Text folder;   // without a trailing "\"
   Text oldName;  // the subfolder's name for kUnreachableFolder
@@ -25,6 +33,8 @@ struct HandledFile {
   // the counter go on. Names the run itself gave earlier files are the counter's ordinary work.
   bool nameInTheWay = false;
   int32_t field = 0;  // the folder field the file was reached from: 0 or 1
+  TimeOrigin timeOrigin = TimeOrigin::kLastWrite;
+  bool unreadable = false;  // its date could not be read, so its last-write time was used
 };
 
 }  // namespace tokiwake

@@ -1,5 +1,6 @@
 #include "rename/NameClaim.h"
 
+#include "rename/NameTime.h"
 #include "text/Paths.h"
 
 namespace tokiwake {
@@ -25,9 +26,10 @@ Text ClashMessage(const Text& oldPath, const Text& newPath) {
 HandledFile NameClaim::Claim(const Text& folder, const FolderEntry& entry, FolderNames& names) {
   if (!entry.exactName) return RefuseInexactName(folder, entry);
   const Text oldPath = folder + "\\" + entry.name;
+  const NameTime when = TimeForName(run_.disk, oldPath, entry, run_.inputs);
   run_.progress.SetStatusColour(StatusColour::kRed);
   const NameTemplate name = BuildNameTemplate(run_.state.RenameFormat, run_.inputs.includeOldName,
-                                              entry.name, MakeTimeText(entry.lastWrite));
+                                              entry.name, TimeTextForName(when));
   const Text ownKey = AsciiLower(entry.name);
   const int32_t field = run_.state.InSecondFolder;
   FolderNames::Start start = names.FirstToTry(name);
@@ -35,7 +37,8 @@ HandledFile NameClaim::Claim(const Text& folder, const FolderEntry& entry, Folde
   if (const std::optional<int32_t> own = CounterOf(name, entry.name, true)) {
     if (!TakenInOtherFolder(RenderName(name, *own))) {
       if (RenderName(name, *own) == entry.name) {
-        return {folder, entry.name, entry.name, FileResult::kUnchanged, false, field};
+        return {folder, entry.name, entry.name,  FileResult::kUnchanged,
+                false,  field,      when.origin, when.unreadable};
       }
       start = {*own, false};
       fromStart = false;
@@ -57,19 +60,22 @@ HandledFile NameClaim::Claim(const Text& folder, const FolderEntry& entry, Folde
       if (renamed) {
         names.Renamed(entry.name, newName);
         if (fromStart) names.Took(name, counter, inTheWay);
-        return {folder, entry.name, newName, FileResult::kRenamed, inTheWay, field};
+        return {folder,   entry.name, newName,     FileResult::kRenamed,
+                inTheWay, field,      when.origin, when.unreadable};
       }
       takenBefore = run_.disk.FileExists(newPath);
       if (!takenBefore) {
         run_.prompts.ShowMessage(RenameFailureMessage(oldPath, newPath));
-        return {folder, entry.name, newName, FileResult::kRefused, inTheWay, field};
+        return {folder,   entry.name, newName,     FileResult::kRefused,
+                inTheWay, field,      when.origin, when.unreadable};
       }
       names.Add(newName);
     }
     inTheWay = inTheWay || takenBefore;
     if (counter >= kLastCounter) {
       run_.prompts.ShowMessage(ClashMessage(oldPath, newPath));
-      return {folder, entry.name, newName, FileResult::kClash, inTheWay, field};
+      return {folder,   entry.name, newName,     FileResult::kClash,
+              inTheWay, field,      when.origin, when.unreadable};
     }
   }
 }
@@ -79,11 +85,16 @@ HandledFile NameClaim::Claim(const Text& folder, const FolderEntry& entry, Folde
 HandledFile NameClaim::RefuseInexactName(const Text& folder, const FolderEntry& entry) {
   const Text oldPath = folder + "\\" + entry.name;
   run_.progress.SetStatusColour(StatusColour::kRed);
+  // No path reaches the file, so no date is read from it.
+  const NameTime when{entry.lastWrite, TimeOrigin::kLastWrite, run_.inputs.useShotDate};
   const Text newName = BuildNewName(run_.state.RenameFormat, run_.inputs.includeOldName, entry.name,
-                                    MakeTimeText(entry.lastWrite), run_.state.FileCounter);
+                                    TimeTextForName(when), run_.state.FileCounter);
   run_.progress.HandlePendingMessages();
   run_.prompts.ShowMessage(RenameFailureMessage(oldPath, folder + "\\" + newName));
-  return {folder, entry.name, newName, FileResult::kInexactName, false, run_.state.InSecondFolder};
+  return {folder,      entry.name,
+          newName,     FileResult::kInexactName,
+          false,       run_.state.InSecondFolder,
+          when.origin, when.unreadable};
 }
 
 // The other folder field is read on every attempt: it may be edited while messages are handled.

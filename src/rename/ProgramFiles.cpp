@@ -1,5 +1,6 @@
 #include "rename/ProgramFiles.h"
 
+#include "settings/Options.h"
 #include "settings/Settings.h"
 #include "settings/WholeFile.h"
 
@@ -11,6 +12,8 @@ std::vector<Text> ProgramOwnFiles(const Text& programFileName) {
           Text(kMaskFileName) + kWriteSuffix,
           kPatternFileName,
           Text(kPatternFileName) + kWriteSuffix,
+          kOptionsFileName,
+          Text(kOptionsFileName) + kWriteSuffix,
           kFolderListFileName,
           kJournalFileName,
           Text(kJournalFileName) + kWriteSuffix,

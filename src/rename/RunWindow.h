@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "rename/HandledFile.h"
@@ -24,6 +25,8 @@ struct RunInputs {
   std::vector<TargetListItem> targetList;
   bool allFiles = false;        // every file is a target, whatever the list says
   bool includeOldName = false;  // the old name goes into the new one between 《 and 》
+  bool useShotDate = false;     // names from when photos and movies were taken, where they say
+  int64_t clockCorrection = 0;  // seconds added to the time a name is built from
 };
 
 enum class StatusColour { kRed, kBlue, kBlack };

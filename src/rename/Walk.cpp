@@ -168,8 +168,8 @@ bool IsTargetFile(const RunInputs& inputs, std::string_view nameTail) {
   return answer;
 }
 
-Text MakeTimeText(const LocalTime& time) {
-  const int32_t second = time.second - time.second % 2;
+Text MakeTimeText(const LocalTime& time, bool evenSeconds) {
+  const int32_t second = evenSeconds ? time.second - time.second % 2 : time.second;
   Text text =
       ZeroPadded(time.year, 4) + "/" + ZeroPadded(time.month, 2) + "/" + ZeroPadded(time.day, 2);
   if (time.hour == 0 && time.minute == 0 && second == 0) return text;

@@ -46,9 +46,9 @@ void WalkBothFolders(WalkContext& run);
 // `nameTail` is the last five bytes of a file name.
 bool IsTargetFile(const RunInputs& inputs, std::string_view nameTail);
 
-// "2010/05/23 9:03:08": the second taken down to an even one, as a camera's FAT stamp holds it,
-// and the time of day left out at exactly midnight.
-Text MakeTimeText(const LocalTime& time);
+// "2010/05/23 9:03:08": the second taken down to an even one, as a camera's FAT stamp holds it
+// (unless `evenSeconds` is false), and the time of day left out at exactly midnight.
+Text MakeTimeText(const LocalTime& time, bool evenSeconds = true);
 
 // What a refused rename or write asks the user to check, at the end of its message.
 Text WriteProtectionAdvice();

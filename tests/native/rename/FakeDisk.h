@@ -162,6 +162,13 @@ class FakeDisk : public FileSystem {
     return true;
   }
   LocalTime LocalNow() override { return {2026, 12, 8, 9, 5, 3}; }
+  // The disk's zone is nine hours ahead of UTC, as Tokyo is.
+  LocalTime LocalFromUtc(const CalendarTime& utc) override { return AddSeconds(utc, 9 * 3600); }
+  std::unique_ptr<ReadableFile> OpenForReading(const Text& path) override {
+    const FakeNode* node = Find(path);
+    if (node == nullptr || node->isDirectory || node->locked) return nullptr;
+    return std::make_unique<Reader>(node->content);
+  }
   std::optional<FileTail> ReadFileTail(const Text& path, uint64_t limit) override {
     const FakeNode* node = Find(path);
     if (node == nullptr || node->isDirectory || node->locked) return std::nullopt;
@@ -172,6 +179,17 @@ class FakeDisk : public FileSystem {
   int appendsLeft = -1;
 
  private:
+  class Reader final : public ReadableFile {
+   public:
+    explicit Reader(Text bytes) : bytes_(std::move(bytes)) {}
+    uint64_t Size() const override { return bytes_.size(); }
+    bool ReadAt(uint64_t offset, size_t count, std::string& out) override {
+      return MemorySource(bytes_).ReadAt(offset, count, out);
+    }
+
+   private:
+    Text bytes_;
+  };
   class Appender final : public AppendFile {
    public:
     Appender(FakeDisk& disk, Text path) : disk_(disk), path_(std::move(path)) {}
