@@ -25,16 +25,20 @@ enum class TimeOrigin {
 };
 
 struct HandledFile {
-  Text folder;   // without a trailing "\"
-  Text oldName;  // the subfolder's name for kUnreachableFolder
-  Text newName;  // the name given, or the last one tried; empty for kUnreachableFolder
-  FileResult result;
+  Text folder{};   // without a trailing "\"
+  Text oldName{};  // the subfolder's name for kUnreachableFolder
+  Text newName{};  // the name given, or the last one tried; empty for kUnreachableFolder
+  FileResult result = FileResult::kRenamed;
   // A name that stood before the run, in the file's folder or at the other folder's top level, made
   // the counter go on. Names the run itself gave earlier files are the counter's ordinary work.
   bool nameInTheWay = false;
   int32_t field = 0;  // the folder field the file was reached from: 0 or 1
   TimeOrigin timeOrigin = TimeOrigin::kLastWrite;
   bool unreadable = false;  // its date could not be read, so its last-write time was used
+  Text principal{};         // for a companion file, the name of the file whose time named it
+  bool target = true;       // false for a companion file the extension list does not take
+  // The list file names what the walk met as a target, and a companion file it renamed.
+  bool Listed() const { return target || result == FileResult::kRenamed; }
 };
 
 }  // namespace tokiwake

@@ -28,56 +28,188 @@ HandledFile NameClaim::Claim(const Text& folder, const FolderEntry& entry, Folde
   const Text oldPath = folder + "\\" + entry.name;
   const NameTime when = TimeForName(run_.disk, oldPath, entry, run_.inputs);
   run_.progress.SetStatusColour(StatusColour::kRed);
-  const NameTemplate name = BuildNameTemplate(run_.state.RenameFormat, run_.inputs.includeOldName,
-                                              entry.name, TimeTextForName(when));
+  const Text timeText = TimeTextForName(when);
+  const NameTemplate name =
+      BuildNameTemplate(run_.state.RenameFormat, run_.inputs.includeOldName, entry.name, timeText);
+  HandledFile row{.folder = folder,
+                  .oldName = entry.name,
+                  .newName = entry.name,
+                  .result = FileResult::kUnchanged,
+                  .field = run_.state.InSecondFolder,
+                  .timeOrigin = when.origin,
+                  .unreadable = when.unreadable};
+  if (KeepsCarriedName(entry.name, timeText)) return row;
   const Text ownKey = AsciiLower(entry.name);
-  const int32_t field = run_.state.InSecondFolder;
   FolderNames::Start start = names.FirstToTry(name);
   bool fromStart = true;
   if (const std::optional<int32_t> own = CounterOf(name, entry.name, true)) {
     if (!TakenInOtherFolder(RenderName(name, *own))) {
-      if (RenderName(name, *own) == entry.name) {
-        return {folder, entry.name, entry.name,  FileResult::kUnchanged,
-                false,  field,      when.origin, when.unreadable};
-      }
+      if (RenderName(name, *own) == entry.name) return row;
       start = {*own, false};
       fromStart = false;
     }
   }
-  bool inTheWay = start.inTheWay;
+  row.nameInTheWay = start.inTheWay;
   for (int32_t counter = start.counter;; ++counter) {
     run_.state.FileCounter = counter;
-    const Text newName = RenderName(name, counter);
-    const Text newPath = folder + "\\" + newName;
+    row.newName = RenderName(name, counter);
+    const Text newPath = folder + "\\" + row.newName;
     run_.progress.HandlePendingMessages();
-    const bool ownName = AsciiLower(newName) == ownKey;
-    const FolderNames::Holder holder = ownName ? FolderNames::Holder::kNone : names.Holds(newName);
+    const bool ownName = AsciiLower(row.newName) == ownKey;
+    const FolderNames::Holder holder =
+        ownName ? FolderNames::Holder::kNone : names.Holds(row.newName);
     bool takenBefore = holder == FolderNames::Holder::kBefore ||
-                       (holder == FolderNames::Holder::kNone && TakenInOtherFolder(newName));
+                       (holder == FolderNames::Holder::kNone && TakenInOtherFolder(row.newName));
     if (holder == FolderNames::Holder::kNone && !takenBefore) {
       const bool renamed = run_.disk.RenameFile(oldPath, newPath, entry.identity);
       run_.progress.HandlePendingMessages();
       if (renamed) {
-        names.Renamed(entry.name, newName);
-        if (fromStart) names.Took(name, counter, inTheWay);
-        return {folder,   entry.name, newName,     FileResult::kRenamed,
-                inTheWay, field,      when.origin, when.unreadable};
+        names.Renamed(entry.name, row.newName);
+        if (fromStart) names.Took(name, counter, row.nameInTheWay);
+        row.result = FileResult::kRenamed;
+        return row;
       }
       takenBefore = run_.disk.FileExists(newPath);
       if (!takenBefore) {
         run_.prompts.ShowMessage(RenameFailureMessage(oldPath, newPath));
-        return {folder,   entry.name, newName,     FileResult::kRefused,
-                inTheWay, field,      when.origin, when.unreadable};
+        row.result = FileResult::kRefused;
+        return row;
       }
-      names.Add(newName);
+      names.Add(row.newName);
     }
-    inTheWay = inTheWay || takenBefore;
+    row.nameInTheWay = row.nameInTheWay || takenBefore;
     if (counter >= kLastCounter) {
       run_.prompts.ShowMessage(ClashMessage(oldPath, newPath));
-      return {folder,   entry.name, newName,     FileResult::kClash,
-              inTheWay, field,      when.origin, when.unreadable};
+      row.result = FileResult::kClash;
+      return row;
     }
   }
+}
+
+// The group is named as its principal would be named alone, less the principal's own suffix; a
+// pattern that puts something after the suffix leaves each member to be named alone.
+std::vector<HandledFile> NameClaim::ClaimGroup(const Text& folder,
+                                               const std::vector<FolderEntry>& entries,
+                                               const CompanionGroup& group, FolderNames& names) {
+  const FolderEntry& principal = entries[group.principal];
+  const NameTime when =
+      TimeForName(run_.disk, folder + "\\" + principal.name, principal, run_.inputs);
+  run_.progress.SetStatusColour(StatusColour::kRed);
+  const Text timeText = TimeTextForName(when);
+  const NameTemplate whole = BuildNameTemplate(run_.state.RenameFormat, run_.inputs.includeOldName,
+                                               principal.name, timeText);
+  const Text principalSuffix = principal.name.substr(group.stem.size());
+  NameTemplate stem = whole;
+  stem.literal.resize(whole.literal.size() -
+                      std::min(whole.literal.size(), principalSuffix.size()));
+  const bool cuttable = whole.literal.ends_with(principalSuffix) &&
+                        (stem.counterAt.empty() || stem.counterAt.back() <= stem.literal.size());
+  std::vector<Member> members;
+  for (const size_t index : group.members) {
+    members.push_back({&entries[index], entries[index].name.substr(group.stem.size())});
+  }
+  if (!cuttable) {
+    std::vector<HandledFile> rows;
+    for (const Member& member : members) rows.push_back(Claim(folder, *member.entry, names));
+    return rows;
+  }
+  HandledFile row{.folder = folder,
+                  .oldName = principal.name,
+                  .result = FileResult::kRenamed,
+                  .field = run_.state.InSecondFolder,
+                  .timeOrigin = when.origin,
+                  .unreadable = when.unreadable};
+  int32_t counter = 1;
+  if (KeepsCarriedName(principal.name, timeText)) {
+    row.result = FileResult::kUnchanged;
+    return RenameGroup(folder, members, stem, 0, row, names);
+  }
+  if (const std::optional<int32_t> own = CounterOf(whole, principal.name, true)) {
+    bool inTheWay = false;
+    if (GroupFreeAt(members, stem, *own, names, inTheWay) && !inTheWay) {
+      if (RenderName(whole, *own) == principal.name) {
+        row.result = FileResult::kUnchanged;
+        return RenameGroup(folder, members, stem, *own, row, names);
+      }
+      counter = *own;
+    }
+  }
+  for (;; ++counter) {
+    run_.state.FileCounter = counter;
+    run_.progress.HandlePendingMessages();
+    bool inTheWay = false;
+    const bool free = GroupFreeAt(members, stem, counter, names, inTheWay);
+    row.nameInTheWay = row.nameInTheWay || inTheWay;
+    if (free) return RenameGroup(folder, members, stem, counter, row, names);
+    if (counter >= kLastCounter) {
+      const Text oldPath = folder + "\\" + principal.name;
+      row.result = FileResult::kClash;
+      run_.prompts.ShowMessage(
+          ClashMessage(oldPath, folder + "\\" + RenderName(stem, counter) + principalSuffix));
+      return RenameGroup(folder, members, stem, counter, row, names);
+    }
+  }
+}
+
+// Free for a member means free in the folder but for the member itself, and at the other folder's
+// top level.
+bool NameClaim::GroupFreeAt(const std::vector<Member>& members, const NameTemplate& stem,
+                            int32_t counter, FolderNames& names, bool& inTheWay) {
+  bool free = true;
+  for (const Member& member : members) {
+    const Text name = RenderName(stem, counter) + member.suffix;
+    const bool own = AsciiLower(name) == AsciiLower(member.entry->name);
+    const FolderNames::Holder holder = own ? FolderNames::Holder::kNone : names.Holds(name);
+    const bool before = holder == FolderNames::Holder::kBefore ||
+                        (holder == FolderNames::Holder::kNone && TakenInOtherFolder(name));
+    inTheWay = inTheWay || before;
+    free = free && holder == FolderNames::Holder::kNone && !before;
+  }
+  return free;
+}
+
+// Renames each member that does not bear its name yet (for kRenamed), or only makes the rows; a
+// member whose rename is refused says so and keeps its name, and the others go on.
+std::vector<HandledFile> NameClaim::RenameGroup(const Text& folder,
+                                                const std::vector<Member>& members,
+                                                const NameTemplate& stem, int32_t counter,
+                                                const HandledFile& row, FolderNames& names) {
+  std::vector<HandledFile> rows;
+  for (const Member& member : members) {
+    HandledFile handled = row;
+    handled.oldName = member.entry->name;
+    handled.newName = row.result == FileResult::kUnchanged
+                          ? member.entry->name
+                          : RenderName(stem, counter) + member.suffix;
+    if (member.entry->name != row.oldName) handled.principal = row.oldName;
+    if (row.result == FileResult::kRenamed && handled.newName != handled.oldName) {
+      const Text oldPath = folder + "\\" + handled.oldName;
+      const Text newPath = folder + "\\" + handled.newName;
+      run_.progress.SetStatusText(oldPath);
+      if (run_.disk.RenameFile(oldPath, newPath, member.entry->identity)) {
+        names.Renamed(handled.oldName, handled.newName);
+      } else {
+        run_.prompts.ShowMessage(RenameFailureMessage(oldPath, newPath));
+        handled.result = FileResult::kRefused;
+      }
+      run_.progress.HandlePendingMessages();
+    } else if (row.result == FileResult::kRenamed) {
+      handled.result = FileResult::kUnchanged;
+    }
+    rows.push_back(std::move(handled));
+  }
+  return rows;
+}
+
+// A pattern with brackets of its own puts a 《 before the pair that carries the old name, so the
+// old name taken after the first 《 is not the one the name carries: read from the pair at its end,
+// a name the pattern gave keeps it, instead of wrapping it once more on every run.
+bool NameClaim::KeepsCarriedName(const Text& fileName, const Text& timeText) {
+  if (!run_.inputs.includeOldName) return false;
+  const NameTemplate carried =
+      BuildNameTemplate(run_.state.RenameFormat, true, fileName, timeText, CarriedName::kLastPair);
+  const std::optional<int32_t> counter = CounterOf(carried, fileName);
+  return counter && !TakenInOtherFolder(fileName);
 }
 
 // A name that came back altered from the conversion might name another file, so it is never used

@@ -56,7 +56,7 @@ std::optional<Text> ExtensionBeyondTail(std::string_view fileName) {
   return AfterLast(".", afterOldName);
 }
 
-NameParts SplitName(std::string_view fileName) {
+NameParts SplitName(std::string_view fileName, CarriedName carried) {
   Text tail = RightChars(5, fileName);
   std::optional<Text> extension;
   if (SjisPos(".", tail) > 0) {
@@ -65,14 +65,19 @@ NameParts SplitName(std::string_view fileName) {
   } else {
     extension = ExtensionBeyondTail(fileName);
   }
+  const size_t cut = extension ? extension->size() + 1 : 0;
+  const Text body = LeftChars(static_cast<int32_t>(fileName.size() - cut), fileName);
+  if (carried == CarriedName::kLastPair && body.ends_with(kCloseBracket)) {
+    const Text inner = body.substr(0, body.size() - kCloseBracket.size());
+    if (const std::optional<Text> last = AfterLast(kOpenBracket, inner)) return {*last, extension};
+  }
   if (SjisPos(kOpenBracket, fileName) > 0) {
     // A name that already carries its old name gives that back, so brackets never nest.
     Text rest(fileName);
     SplitHead(kOpenBracket, rest);
     return {SplitHead(kCloseBracket, rest), extension};
   }
-  const size_t cut = extension ? extension->size() + 1 : 0;
-  return {LeftChars(static_cast<int32_t>(fileName.size() - cut), fileName), extension};
+  return {body, extension};
 }
 
 // The walk leaves out the time of day at exactly midnight.
@@ -200,8 +205,9 @@ std::optional<int32_t> CounterValueOf(const NameTemplate& name, std::string_view
 }  // namespace
 
 NameTemplate BuildNameTemplate(std::string_view pattern, bool includeOldName,
-                               std::string_view fileName, std::string_view timeText) {
-  const NameParts name = SplitName(fileName);
+                               std::string_view fileName, std::string_view timeText,
+                               CarriedName carried) {
+  const NameParts name = SplitName(fileName, carried);
   const TimeFields time = CutTimeText(timeText);
   Text written = ReplaceYear(time.year, Text(pattern));
   written = ReplaceDateAndTime(time, written);

@@ -21,9 +21,14 @@ struct NameTemplate {
   int32_t width = 0;              // how the counter is written, as FormatCounter takes it
   Text fill;
 };
+// Where a name that carries an old name between 《 and 》 keeps it: after its first 《, as a new
+// name takes it, or in the pair at the name's end, where the program put it. A pattern with
+// brackets of its own puts a 《 before that pair.
+enum class CarriedName { kFirstBracket, kLastPair };
 // `includeOldName` puts the old name in between 《 and 》.
 NameTemplate BuildNameTemplate(std::string_view pattern, bool includeOldName,
-                               std::string_view fileName, std::string_view timeText);
+                               std::string_view fileName, std::string_view timeText,
+                               CarriedName carried = CarriedName::kFirstBracket);
 // The name for a value of FileCounter.
 Text RenderName(const NameTemplate& name, int32_t counter);
 // The counter value from 1 to kLastCounter with which the template gives `fileName`; nothing when

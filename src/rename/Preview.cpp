@@ -43,6 +43,7 @@ namespace {
 Text Remark(const HandledFile& file) {
   switch (file.result) {
     case FileResult::kRenamed:
+      if (!file.principal.empty()) return file.principal + " と一緒に変更";
       return file.nameInTheWay ? "同じ名前があるので番号を進めます" : "";
     case FileResult::kUnchanged:
       return "すでにこの名前です（変更なし）";

@@ -27,6 +27,7 @@ struct RunInputs {
   bool includeOldName = false;  // the old name goes into the new one between 《 and 》
   bool useShotDate = false;     // names from when photos and movies were taken, where they say
   int64_t clockCorrection = 0;  // seconds added to the time a name is built from
+  bool companions = false;      // a photo's companion files are renamed with it
 };
 
 enum class StatusColour { kRed, kBlue, kBlack };

@@ -1,6 +1,7 @@
 #include "rename/Walk.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "rename/NameClaim.h"
@@ -51,12 +52,10 @@ class Walker {
       } else {
         // The name on disk cannot be written in code page 932, so no path to it would be right.
         run_.prompts.ShowMessage(RenameFailureMessage(path, path));
-        run_.progress.FileHandled({folder,
-                                   sub.name,
-                                   {},
-                                   FileResult::kUnreachableFolder,
-                                   false,
-                                   run_.state.InSecondFolder});
+        run_.progress.FileHandled({.folder = folder,
+                                   .oldName = sub.name,
+                                   .result = FileResult::kUnreachableFolder,
+                                   .field = run_.state.InSecondFolder});
       }
     }
   }
@@ -68,37 +67,83 @@ class Walker {
                  std::vector<Subfolder>& subfolders) {
     const std::vector<FolderEntry> entries = run_.disk.ListFolder(folder);
     const bool programFolder = id && id == scope_.programFolder;
+    const auto programOwn = [&](const FolderEntry& entry) {
+      return programFolder && IsProgramFile(entry.name);
+    };
     claim_.EnterFolder(id);
     FolderNames names(entries);
-    for (const FolderEntry& entry : entries) {
+    const std::vector<CompanionGroup> groups = GroupsOf(entries, programOwn);
+    std::vector<const CompanionGroup*> groupOf(entries.size(), nullptr);
+    for (const CompanionGroup& group : groups) {
+      for (const size_t member : group.members) groupOf[member] = &group;
+    }
+    for (size_t i = 0; i < entries.size(); ++i) {
+      const FolderEntry& entry = entries[i];
       if (run_.state.AbortRequested) return false;
       if (entry.name == "." || entry.name == "..") continue;
       if (entry.isDirectory) {
         // A link leads into another folder, perhaps one above: entering it could walk a tree
         // twice or without end. The program's help folder holds pages that name their pictures.
-        const bool programOwn = programFolder && IsProgramFile(entry.name);
-        if (!entry.isLink && !programOwn) subfolders.push_back({entry.name, entry.exactName});
-      } else {
-        WalkFile(folder, entry, names, programFolder && IsProgramFile(entry.name));
+        if (!entry.isLink && !programOwn(entry))
+          subfolders.push_back({entry.name, entry.exactName});
+      } else if (groupOf[i] == nullptr) {
+        WalkFile(folder, entry, names, programOwn(entry));
+      } else if (groupOf[i]->members.front() == i) {
+        WalkGroup(folder, entries, *groupOf[i], names);
       }
     }
     return true;
   }
 
+  std::vector<CompanionGroup> GroupsOf(const std::vector<FolderEntry>& entries,
+                                       const std::function<bool(const FolderEntry&)>& skip) {
+    if (!run_.inputs.companions) return {};
+    return FormGroups(
+        entries, [this](const FolderEntry& entry) { return IsTarget(entry); }, skip);
+  }
+
+  bool IsTarget(const FolderEntry& entry) const {
+    return IsTargetFile(run_.inputs, RightChars(5, entry.name));
+  }
+
   void WalkFile(const Text& folder, const FolderEntry& entry, FolderNames& names,
                 bool programFile) {
     run_.progress.SetStatusText(folder + "\\" + entry.name);
-    if (!programFile && IsTargetFile(run_.inputs, RightChars(5, entry.name))) {
-      const HandledFile handled = claim_.Claim(folder, entry, names);
-      const Text& finalName =
-          handled.result == FileResult::kRenamed ? handled.newName : handled.oldName;
-      AppendListLine(run_.state.FolderListText, folder, finalName);
-      run_.progress.SetStatusColour(StatusColour::kBlue);
-      run_.progress.FileHandled(handled);
-      run_.progress.HandlePendingMessages();
+    if (!programFile && IsTarget(entry)) {
+      Handled(claim_.Claim(folder, entry, names));
     } else {
       run_.progress.SetStatusColour(StatusColour::kBlack);
     }
+    FileDone();
+  }
+
+  // The group is met at its first member; every member is a row and a line of the list, but a
+  // member that is no target only when it was renamed.
+  void WalkGroup(const Text& folder, const std::vector<FolderEntry>& entries,
+                 const CompanionGroup& group, FolderNames& names) {
+    run_.progress.SetStatusText(folder + "\\" + entries[group.principal].name);
+    const std::vector<HandledFile> rows = claim_.ClaimGroup(folder, entries, group, names);
+    for (size_t i = 0; i < rows.size(); ++i) {
+      HandledFile row = rows[i];
+      row.target = IsTarget(entries[group.members[i]]);
+      run_.progress.SetStatusText(folder + "\\" + row.oldName);
+      Handled(row);
+    }
+    FileDone();
+  }
+
+  void Handled(const HandledFile& handled) {
+    if (handled.Listed()) {
+      const bool renamed = handled.result == FileResult::kRenamed;
+      AppendListLine(run_.state.FolderListText, handled.folder,
+                     renamed ? handled.newName : handled.oldName);
+    }
+    run_.progress.SetStatusColour(StatusColour::kBlue);
+    run_.progress.FileHandled(handled);
+    run_.progress.HandlePendingMessages();
+  }
+
+  void FileDone() {
     run_.state.FileCounter = 0;
     run_.progress.PaintStatusIfDue();
     run_.progress.HandlePendingMessages();

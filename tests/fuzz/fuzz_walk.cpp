@@ -11,6 +11,7 @@
 #include <string>
 
 #include "FuzzInput.h"
+#include "rename/Companions.h"
 #include "rename/FakeDisk.h"
 #include "rename/FakeWindow.h"
 #include "rename/Journal.h"
@@ -35,10 +36,12 @@ class PreviewedList final : public PreviewPresenter, public PreviewProgress {
     preview.Compute(*this);
     list.clear();
     for (const HandledFile& row : preview.Rows()) {
-      if (row.result == FileResult::kUnreachableFolder) continue;
+      if (row.result == FileResult::kUnreachableFolder || !row.Listed()) continue;
       list += row.folder + "\\" + PreviewCell(row, PreviewColumn::kNewName) + "\r\n";
-      if (row.result == FileResult::kUnchanged)
+      // A companion is named after its principal's time, and after its own once that is gone.
+      if (row.result == FileResult::kUnchanged && row.principal.empty()) {
         patternNamed.insert(row.folder + "\\" + row.oldName);
+      }
     }
     return false;
   }
@@ -51,7 +54,8 @@ const char* const kFolders[] = {"C:\\p", "C:\\p\\sub", "C:\\p\\sub\\deep", "C:\\
 const char* const kStems[] = {"a",       "B",    "2010-05-23 10.20.30",   "2010.05.23-01",
                               "x《y》",  "表ソ", "2010-05-23 10.20.30-1", "IMG_0001",
                               "tokiwake"};
-const char* const kExtensions[] = {".jpg", ".JPG", ".jpeg", ".txt", "", ".exe", ".dat"};
+const char* const kExtensions[] = {".jpg", ".JPG", ".jpeg", ".txt",    "",
+                                   ".exe", ".dat", ".CR2",  ".JPG.xmp"};
 const char* const kPatterns[] = {"yyyy.mm.dd-cnt2",
                                  "yyyy-mm-dd cnt2",
                                  "yyyy-mm-dd hh.mn.ss",
@@ -73,6 +77,49 @@ void Collect(const FakeNode& folder, std::map<Text, const FakeNode*>& files,
       parents[child->content] = &folder;
     }
   }
+}
+
+// A group's files with what follows its stem in each name.
+using Group = std::vector<std::pair<const FakeNode*, Text>>;
+
+std::vector<Group> GroupsOf(FakeDisk& disk, const FakeWindow& window) {
+  std::vector<Group> groups;
+  if (!window.inputs.companions) return groups;
+  for (const char* folder : kFolders) {
+    const std::vector<FolderEntry> entries = disk.ListFolder(folder);
+    const auto isTarget = [&](const FolderEntry& entry) {
+      return IsTargetFile(window.inputs, RightChars(5, entry.name));
+    };
+    const auto own = [&](const FolderEntry& entry) {
+      const Text key = AsciiLower(entry.name);
+      for (const Text& name : ProgramOwnFiles(window.state.ProgramName)) {
+        if (AsciiLower(name) == key && Text(folder) + "\\" == window.state.ExeFolder) return true;
+      }
+      return false;
+    };
+    for (const CompanionGroup& group : FormGroups(entries, isTarget, own)) {
+      Group& members = groups.emplace_back();
+      for (const size_t member : group.members) {
+        const Text& name = entries[member].name;
+        members.emplace_back(disk.Find(Text(folder) + "\\" + name), name.substr(group.stem.size()));
+      }
+    }
+  }
+  return groups;
+}
+
+// Once any member is renamed, every member bears one stem, each with what followed its own.
+void RequireOneStem(const Group& group) {
+  bool renamed = false;
+  for (const auto& [node, suffix] : group) renamed = renamed || node->renames > 0;
+  if (!renamed) return;
+  std::set<Text> stems;
+  for (const auto& [node, suffix] : group) {
+    Require(node->renames == 1);
+    Require(node->name.ends_with(suffix));
+    stems.insert(AsciiLower(node->name.substr(0, node->name.size() - suffix.size())));
+  }
+  Require(stems.size() == 1);
 }
 
 // Which of kFolders holds the file; "" for a file elsewhere (Notepad, the program's own folder).
@@ -124,7 +171,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int fileCount = input.Below(17);
   for (int i = 0; i < fileCount; ++i) {
     const Text path = Text(kFolders[input.Below(5)]) + "\\" + kStems[input.Below(9)] +
-                      kExtensions[input.Below(7)];
+                      kExtensions[input.Below(9)];
     if (disk.Find(path) != nullptr) continue;
     const LocalTime time{2010, 5, 23, 10, 20, 30 + 2 * input.Below(2)};
     disk.AddFile(path, time).content = std::to_string(i);
@@ -133,6 +180,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (input.Flag()) window.state.RenameFormat = input.Text(24);
   window.inputs.includeOldName = input.Flag();
   window.inputs.allFiles = input.Flag();
+  window.inputs.companions = input.Flag();
   window.inputs.folderFields[0] = input.Flag() ? "C:\\p" : "C:\\p\\";
   const int second = input.Below(4);
   window.inputs.folderFields[1] = second == 0   ? ""
@@ -154,7 +202,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   std::map<Text, Text> names;  // every file's name before any run, by its content
   for (const auto& [id, node] : files) names[id] = node->name;
+  const std::vector<Group> groups = GroupsOf(disk, window);
   RenameRun(window.inputs, window, window, window.state, disk).Start();
+  for (const Group& group : groups) RequireOneStem(group);
   ForgeJournalLines(disk, window.state.ExeFolder, files, input);
   RenameRun(window.inputs, window, window, window.state, disk).Undo();
   for (const auto& [id, node] : files) Require(node->name == names.at(id));
