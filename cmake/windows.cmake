@@ -7,7 +7,7 @@ endif()
 
 # One way only: text, then the Win32 toolkit, then the logic with its Windows halves, then the
 # window.
-file(GLOB TOKIWAKE_TEXT_SOURCES CONFIGURE_DEPENDS src/text/*.cpp)
+file(GLOB TOKIWAKE_TEXT_SOURCES CONFIGURE_DEPENDS src/text/*.cpp src/platform/*.cpp)
 add_library(tokiwake_text STATIC ${TOKIWAKE_TEXT_SOURCES})
 tokiwake_target(tokiwake_text)
 target_link_libraries(tokiwake_text PUBLIC ${TOKIWAKE_WIN_LIBS})
@@ -67,7 +67,7 @@ target_link_libraries(win_harness PUBLIC gtest_win tokiwake_core ntdll)
 
 # In-process tests: the Win32 implementations and the real window.
 file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS
-  tests/win/text/*.cpp tests/win/settings/*.cpp tests/win/rename/*.cpp tests/win/win32/*.cpp
+  tests/win/text/*.cpp tests/win/platform/*.cpp tests/win/settings/*.cpp tests/win/rename/*.cpp tests/win/win32/*.cpp
   tests/win/ui/*.cpp tests/win/harness/*Test.cpp)
 # help.rc: the version page's picture, which the window writes from the running program.
 add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp src/ui/help/help.rc)

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <deque>
 
-#include "settings/WholeFile.h"
-#include "text/Cp932.h"
-#include "win32/Handles.h"
+#include "platform/Cp932.h"
+#include "platform/Handles_win32.h"
+#include "platform/WholeFile.h"
 
 namespace tokiwake {
 

@@ -1,7 +1,7 @@
 #include "rename/ProgramFiles.h"
 
+#include "platform/WholeFile.h"
 #include "settings/Settings.h"
-#include "settings/WholeFile.h"
 
 namespace tokiwake {
 

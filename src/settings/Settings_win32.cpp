@@ -2,8 +2,8 @@
 // output of WholeFile_win32.cpp.
 #include "settings/Settings.h"
 
+#include "platform/WholeFile.h"
 #include "settings/SettingsText.h"
-#include "settings/WholeFile.h"
 
 namespace tokiwake {
 

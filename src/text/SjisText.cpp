@@ -101,6 +101,8 @@ int32_t CountChars(std::string_view text) {
   return count;
 }
 
+std::string_view BeforeNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+
 Text AsciiUpper(std::string_view text) {
   Text result(text);
   for (char& c : result) {

@@ -43,6 +43,9 @@ bool HasBadNameChar(std::string_view text);
 // The number of characters, a double-byte character counting one.
 int32_t CountChars(std::string_view text);
 
+// The text a file holds for the program: everything before its first NUL byte.
+std::string_view BeforeNul(std::string_view text);
+
 // Every byte a-z, trail bytes included, as the case-blind search compares them.
 Text AsciiUpper(std::string_view text);
 // Single-byte letters A-Z only; double-byte characters stay whole.

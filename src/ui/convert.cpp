@@ -8,12 +8,12 @@
 #include <bit>
 #include <cstdint>
 
+#include "platform/Cp932.h"
+#include "platform/Keyboard.h"
+#include "platform/WholeFile.h"
 #include "rename/NamePattern.h"
 #include "settings/Settings.h"
-#include "settings/WholeFile.h"
-#include "text/Cp932.h"
 #include "text/Paths.h"
-#include "text/Platform.h"
 #include "ui/AppTitle.h"
 #include "ui/convert_layout.h"
 #include "ui/frmPreview.h"

@@ -12,10 +12,10 @@
 #include <utility>
 #include <vector>
 
+#include "platform/Process.h"
 #include "rename/FileSystem.h"
 #include "rename/RenameRun.h"
 #include "rename/RunState.h"
-#include "text/Platform.h"
 #include "text/SjisText.h"
 #include "ui/ControlIds.h"
 #include "ui/RunBinding.h"

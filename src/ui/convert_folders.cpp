@@ -3,8 +3,8 @@
 // SetText running the change handlers at once, and running nothing for an unchanged text.
 #include <optional>
 
+#include "platform/Keyboard.h"
 #include "text/FolderKey.h"
-#include "text/Platform.h"
 #include "ui/convert.h"
 #include "win32/Clipboard.h"
 #include "win32/FolderChooser.h"

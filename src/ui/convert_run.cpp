@@ -1,7 +1,7 @@
 // The main window as the rename run and the folder walk see it.
 #include <cstdint>
 
-#include "text/Platform.h"
+#include "platform/Process.h"
 #include "ui/AppTitle.h"
 #include "ui/convert.h"
 #include "ui/frmPreview.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 #include "ui/AppTitle.h"
 #include "ui/convert_layout.h"
 #include "win32/Controls.h"

@@ -6,11 +6,11 @@
 #include <exception>
 #include <vector>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
+#include "platform/Handles_win32.h"
 #include "ui/AppTitle.h"
 #include "ui/convert.h"
 #include "ui/help/frmVersion.h"
-#include "win32/Handles.h"
 #include "win32/MessageLoop.h"
 #include "win32/Window.h"
 

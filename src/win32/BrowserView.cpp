@@ -6,7 +6,7 @@
 #include <ole2.h>
 #include <oleauto.h>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 #include "win32/BrowserView.h"
 
 namespace tokiwake {

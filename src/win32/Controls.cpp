@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 #include "win32/CheckList.h"
 #include "win32/OwnerButton.h"
 

@@ -7,8 +7,8 @@
 #include <map>
 #include <span>
 
+#include "platform/Handles_win32.h"
 #include "text/SjisText.h"
-#include "win32/Handles.h"
 
 namespace tokiwake {
 

@@ -1,6 +1,6 @@
 #include "win32/ResizableDialog.h"
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 #include "win32/Controls.h"
 #include "win32/Placement.h"
 

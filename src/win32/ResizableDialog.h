@@ -7,8 +7,8 @@
 
 #include <vector>
 
+#include "platform/Handles_win32.h"
 #include "text/SjisText.h"
-#include "win32/Handles.h"
 #include "win32/Window.h"
 
 namespace tokiwake {

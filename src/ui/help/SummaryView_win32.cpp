@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 #include "ui/convert_layout.h"
 #include "ui/help/MailIcon.h"
 #include "ui/help/SummaryView.h"

@@ -1,6 +1,6 @@
 #include "ui/help/frmVersion.h"
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 #include "ui/AppTitle.h"
 #include "win32/Placement.h"
 

@@ -4,7 +4,7 @@
 
 #include "harness/Dialogs.h"
 #include "harness/Harness.h"
-#include "settings/WholeFile.h"
+#include "platform/WholeFile.h"
 
 namespace tokiwake::test {
 namespace {

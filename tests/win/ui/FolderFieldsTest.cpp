@@ -10,7 +10,7 @@
 #include "FlashRecorder.h"
 #include "MainWindowFixture.h"
 #include "harness/Harness.h"
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 #include "ui/AppTitle.h"
 
 namespace tokiwake::test {

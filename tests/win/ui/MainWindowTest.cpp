@@ -7,8 +7,8 @@
 
 #include "MainWindowFixture.h"
 #include "harness/Harness.h"
-#include "settings/WholeFile.h"
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
+#include "platform/WholeFile.h"
 #include "ui/convert.h"
 #include "win32/CheckList.h"
 #include "win32/Placement.h"

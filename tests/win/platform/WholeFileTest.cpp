@@ -1,4 +1,4 @@
-#include "settings/WholeFile.h"
+#include "platform/WholeFile.h"
 
 #include <gtest/gtest.h>
 

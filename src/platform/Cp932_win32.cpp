@@ -1,4 +1,4 @@
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 #include <windows.h>
 

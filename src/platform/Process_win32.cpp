@@ -1,12 +1,10 @@
-#include "text/Platform.h"
+#include "platform/Process.h"
 
 #include <windows.h>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 namespace tokiwake {
-
-bool IsKeyDown(uint16_t virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
 
 void StartProgram(const Text& programPath, const Text& commandLine) {
   const std::wstring application = ToWide(programPath);

@@ -1,4 +1,4 @@
-#include "settings/WholeFile.h"
+#include "platform/WholeFile.h"
 
 #include <windows.h>
 
@@ -6,9 +6,8 @@
 #include <exception>
 #include <string>
 
-#include "settings/SettingsText.h"
-#include "text/Cp932.h"
-#include "win32/Handles.h"
+#include "platform/Cp932.h"
+#include "platform/Handles_win32.h"
 
 namespace tokiwake {
 
