@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <string>
 
 #include "platform/Cp932.h"
@@ -17,19 +18,12 @@ namespace {
 constexpr size_t kChunk = size_t{1} << 24;
 
 // A file stands at the path, or something there refuses even to be looked at: reading it must
-// then fail loudly instead of passing for a missing file. A folder is no file.
+// then fail instead of passing for a missing file. A folder is no file.
 bool FileOrRefusalAt(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
   const DWORD error = GetLastError();
   return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
-}
-
-void ShowFileError() {
-  const std::wstring text =
-      ToWide("Can't perform one of the following file operations: Open, Seek, Read, Close.");
-  const std::wstring caption = ToWide("File Error");
-  MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OKCANCEL);
 }
 
 std::optional<Text> ReadContents(const std::wstring& path, uint64_t limit) {
@@ -70,22 +64,13 @@ bool WriteAll(HANDLE file, std::string_view text) {
 
 }  // namespace
 
-FileRead ReadSettingsFile(const Text& path) {
+FileRead ReadWholeFile(const Text& path, uint64_t limit) {
   const std::wstring widePath = ToWide(path);
   if (!FileOrRefusalAt(widePath)) return {};
-  std::optional<Text> contents = ReadContents(widePath, kMaxSettingsFileSize);
-  if (!contents) {
-    ShowFileError();
-    return {true, false, {}};
-  }
+  std::optional<Text> contents = ReadContents(widePath, limit);
+  if (!contents) return {true, false, {}};
   return {true, true, std::move(*contents)};
 }
-
-std::optional<Text> ReadFileQuietly(const Text& path, uint64_t limit) {
-  return ReadContents(ToWide(path), limit);
-}
-
-Text ReadWholeFile(const Text& path) { return ReadSettingsFile(path).text; }
 
 void RemoveInterruptedWrite(const Text& path) {
   if (path.empty()) return;

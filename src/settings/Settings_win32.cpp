@@ -8,7 +8,7 @@
 namespace tokiwake {
 
 LoadedMasks LoadSettings(const Text& path) {
-  const FileRead read = ReadSettingsFile(path);
+  const FileRead read = ReadWholeFile(path, kMaxSettingsFileSize);
   if (!read.exists) return {};
   return {ParseListText(read.text), !read.readable};
 }
@@ -19,7 +19,7 @@ void SaveSettings(const Text& path, const std::vector<Text>& items) {
 }
 
 LoadedPattern LoadPattern(const Text& path) {
-  const FileRead read = ReadSettingsFile(path);
+  const FileRead read = ReadWholeFile(path, kMaxSettingsFileSize);
   return {FirstLine(read.text), read.exists && !read.readable};
 }
 

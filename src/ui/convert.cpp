@@ -30,6 +30,15 @@ constexpr uint32_t kVersionBits = 0x3F80002A;
 constexpr DWORD kMainStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
+// A settings file that is there but could not be read, told the moment it was tried: in English,
+// OK and Cancel, either of which only closes the box.
+void ShowFileError() {
+  const std::wstring text =
+      ToWide("Can't perform one of the following file operations: Open, Seek, Read, Close.");
+  const std::wstring caption = ToWide("File Error");
+  MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OKCANCEL);
+}
+
 }  // namespace
 
 Tconv::Tconv(StartupInfo startup) : Window(kAppTitle), startup_(std::move(startup)) {}
@@ -222,10 +231,12 @@ void Tconv::FormShow() {
   HWND list = Control(ids::lstASCII);
   for (int i = 0; i < CheckItemCount(list); ++i) SetTicked(list, i, true);
   const LoadedMasks masks = LoadSettings(state_.ExeFolder + kMaskFileName);
+  if (masks.unreadable) ShowFileError();
   if (masks.items) ReplaceCheckItems(list, *masks.items, true);
   keepMaskFile_ = masks.unreadable;
 
   const LoadedPattern pattern = LoadPattern(state_.ExeFolder + kPatternFileName);
+  if (pattern.unreadable) ShowFileError();
   keepPatternFile_ = pattern.unreadable;
   PatternCheck check = UsablePattern(pattern.pattern, kStartFallbackPattern);
   if (!check.message.empty()) ShowMessage(check.message);
