@@ -1,5 +1,6 @@
 // The boundary to Windows: code page 932 bytes to UTF-16 and back, code page named explicitly and
 // never with best fit, so a character that code page 932 cannot hold is reported, not altered.
+// Paths go to Windows through ToWidePath (WidePath.h).
 #pragma once
 
 #include <string>
@@ -9,17 +10,7 @@
 
 namespace tokiwake {
 
-// A text that holds the code page 932 form of the folder kept by KeepExactFolder gets that folder's
-// exact name back here.
 std::wstring ToWide(std::string_view cp932);
-
-// The program's own folder may have a name that code page 932 cannot hold (a user name such as
-// José, an emoji): its code page 932 form then has "?" where those characters were, and no file
-// beside the program could be reached by it. Kept here once at start-up, the folder is given its
-// exact name back wherever its code page 932 form stands in a text that goes to Windows: paths of
-// the settings and list files, Notepad's command line, messages. Since "?" cannot stand in a path,
-// no other text holds that form. An empty or exactly held folder keeps nothing.
-void KeepExactFolder(std::wstring_view folder);
 
 struct Narrowed {
   Text text;   // the code page 932 form; characters without one appear as "?"

@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
-#include "platform/Cp932.h"
+#include "platform/WidePath.h"
 
 namespace tokiwake {
 
 void StartProgram(const Text& programPath, const Text& commandLine) {
-  const std::wstring application = ToWide(programPath);
-  std::wstring arguments = ToWide(commandLine);  // CreateProcessW may write into this buffer
+  const std::wstring application = ToWidePath(programPath);
+  std::wstring arguments = ToWidePath(commandLine);  // CreateProcessW may write into this buffer
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};

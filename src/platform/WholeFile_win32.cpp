@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/Cp932.h"
 #include "platform/Handles_win32.h"
+#include "platform/WidePath.h"
 
 namespace tokiwake {
 
@@ -65,7 +65,7 @@ bool WriteAll(HANDLE file, std::string_view text) {
 }  // namespace
 
 FileRead ReadWholeFile(const Text& path, uint64_t limit) {
-  const std::wstring widePath = ToWide(path);
+  const std::wstring widePath = ToWidePath(path);
   if (!FileOrRefusalAt(widePath)) return {};
   std::optional<Text> contents = ReadContents(widePath, limit);
   if (!contents) return {true, false, {}};
@@ -74,7 +74,7 @@ FileRead ReadWholeFile(const Text& path, uint64_t limit) {
 
 void RemoveInterruptedWrite(const Text& path) {
   if (path.empty()) return;
-  const std::wstring leftover = ToWide(path + kWriteSuffix);
+  const std::wstring leftover = ToWidePath(path + kWriteSuffix);
   SetFileAttributesW(leftover.c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileW(leftover.c_str());
 }
@@ -83,16 +83,16 @@ void WriteWholeFile(std::string_view text, const Text& path) {
   if (path.empty()) return;
   // Windows refuses to replace a read-only file but Wine does not; a user who made the file
   // read-only asked for it to stay, so both keep it.
-  const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
+  const DWORD attributes = GetFileAttributesW(ToWidePath(path).c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return;
   ReplaceWholeFile(text, path, false);
 }
 
 bool ReplaceWholeFile(std::string_view text, const Text& path, bool hidden) {
-  const std::wstring target = ToWide(path);
+  const std::wstring target = ToWidePath(path);
   // A fixed name beside the target: same volume, so the final move is a rename, and a leftover
   // from a crash is simply overwritten next time instead of piling up.
-  const std::wstring temporary = ToWide(path + kWriteSuffix);
+  const std::wstring temporary = ToWidePath(path + kWriteSuffix);
   OwnedFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;

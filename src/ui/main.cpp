@@ -8,6 +8,7 @@
 
 #include "platform/Cp932.h"
 #include "platform/Handles_win32.h"
+#include "platform/WidePath.h"
 #include "ui/AppTitle.h"
 #include "ui/convert.h"
 #include "ui/help/frmVersion.h"

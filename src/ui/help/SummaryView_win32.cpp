@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/Cp932.h"
+#include "platform/WidePath.h"
 #include "ui/convert_layout.h"
 #include "ui/help/MailIcon.h"
 #include "ui/help/SummaryView.h"
@@ -29,8 +30,8 @@ constexpr int kLineGap = 3;
 
 IStream* OpenPicture(const Text& path) {
   IStream* stream = nullptr;
-  if (SUCCEEDED(
-          SHCreateStreamOnFileW(ToWide(path).c_str(), STGM_READ | STGM_SHARE_DENY_NONE, &stream))) {
+  if (SUCCEEDED(SHCreateStreamOnFileW(ToWidePath(path).c_str(), STGM_READ | STGM_SHARE_DENY_NONE,
+                                      &stream))) {
     return stream;
   }
   const std::string_view builtIn = MailIconBytes();
