@@ -4,8 +4,8 @@
 #include <array>
 #include <vector>
 
-#include "rename/FramePace.h"
 #include "rename/Walk.h"
+#include "ui/rules/FramePace.h"
 #include "win32/ChangeWatch.h"
 
 namespace tokiwake {

@@ -1,7 +1,7 @@
 // Folders, files and shortcuts dropped onto the window. The rules are in DropRules; here the drop
 // is read, the control under the pointer named, and the folder fields set with the lime flash.
-#include "text/DropRules.h"
 #include "ui/convert.h"
+#include "ui/rules/DropRules.h"
 #include "win32/DroppedFiles.h"
 #include "win32/Shortcut.h"
 

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "platform/Keyboard.h"
-#include "text/FolderKey.h"
 #include "ui/convert.h"
+#include "ui/rules/FolderKey.h"
 #include "win32/Clipboard.h"
 #include "win32/FolderChooser.h"
 

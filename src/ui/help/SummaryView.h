@@ -9,7 +9,7 @@
 
 #include "platform/Handles_win32.h"
 #include "text/SjisText.h"
-#include "ui/help/VersionPage.h"
+#include "ui/rules/VersionPage.h"
 
 namespace tokiwake {
 

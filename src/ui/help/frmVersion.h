@@ -6,7 +6,7 @@
 
 #include "text/SjisText.h"
 #include "ui/help/SummaryView.h"
-#include "ui/help/VersionPage.h"
+#include "ui/rules/VersionPage.h"
 #include "win32/BrowserView.h"
 #include "win32/Window.h"
 

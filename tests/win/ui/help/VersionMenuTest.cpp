@@ -4,8 +4,8 @@
 
 #include "ui/MainWindowFixture.h"
 #include "ui/help/MailIcon.h"
-#include "ui/help/VersionPage.h"
 #include "ui/help/frmVersion.h"
+#include "ui/rules/VersionPage.h"
 
 namespace tokiwake::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "text/DropRules.h"
+#include "ui/rules/DropRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "ui/help/VersionPage.h"
+#include "ui/rules/VersionPage.h"
 
 #include <string_view>
 #include <utility>
 
 #include "ui/help/MakerInfo.h"
-#include "ui/help/NumberFormat.h"
+#include "ui/rules/NumberFormat.h"
 
 namespace tokiwake {
 
