@@ -29,7 +29,7 @@ add_library(tokiwake_ui STATIC ${TOKIWAKE_UI_SOURCES})
 tokiwake_target(tokiwake_ui)
 target_link_libraries(tokiwake_ui PUBLIC tokiwake_core)
 
-add_executable(tokiwake WIN32 src/ui/main.cpp src/ui/tokiwake.rc src/ui/help/help.rc)
+add_executable(tokiwake WIN32 src/ui/main.cpp src/ui/tokiwake.rc src/ui/MailIcon.rc)
 tokiwake_target(tokiwake)
 target_link_libraries(tokiwake PRIVATE tokiwake_ui)
 if(NOT MSVC)
@@ -69,8 +69,8 @@ target_link_libraries(win_harness PUBLIC gtest_win tokiwake_core ntdll)
 file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS
   tests/win/text/*.cpp tests/win/platform/*.cpp tests/win/settings/*.cpp tests/win/rename/*.cpp tests/win/win32/*.cpp
   tests/win/ui/*.cpp tests/win/harness/*Test.cpp)
-# help.rc: the version page's picture, which the window writes from the running program.
-add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp src/ui/help/help.rc)
+# MailIcon.rc: the version page's picture, which the window writes from the running program.
+add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp src/ui/MailIcon.rc)
 tokiwake_target(win_tests)
 target_link_libraries(win_tests PRIVATE win_harness tokiwake_ui)
 

@@ -1,8 +1,8 @@
 // The Help menu: the usage pages in the browser, the ReadMe in Notepad, the version page.
 #include "text/Paths.h"
+#include "ui/MailIcon.h"
+#include "ui/VersionDialog.h"
 #include "ui/convert.h"
-#include "ui/help/MailIcon.h"
-#include "ui/help/frmVersion.h"
 #include "ui/rules/HelpDocuments.h"
 #include "ui/rules/VersionPage.h"
 

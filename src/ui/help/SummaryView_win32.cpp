@@ -8,8 +8,8 @@
 
 #include "platform/Cp932.h"
 #include "platform/WidePath.h"
+#include "ui/MailIcon.h"
 #include "ui/convert_layout.h"
-#include "ui/help/MailIcon.h"
 #include "ui/help/SummaryView.h"
 #include "win32/Controls.h"
 

@@ -46,6 +46,12 @@ void TfrmVersion::ShowPage(const Text& pagePath, const std::vector<SummaryLine>&
   wbINFO->Repaint();
 }
 
+std::unique_ptr<VersionDialog> CreateVersionDialog(HWND owner) {
+  auto dialog = std::make_unique<TfrmVersion>();
+  dialog->Create(owner);
+  return dialog;
+}
+
 void TfrmVersion::ShowDialog() {
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());

@@ -2,8 +2,8 @@
 // the program, and the dialog it shows. (The viewers it starts are seen from outside, end to end.)
 #include <gtest/gtest.h>
 
+#include "ui/MailIcon.h"
 #include "ui/MainWindowFixture.h"
-#include "ui/help/MailIcon.h"
 #include "ui/help/frmVersion.h"
 #include "ui/rules/VersionPage.h"
 

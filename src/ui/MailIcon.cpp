@@ -1,4 +1,4 @@
-#include "ui/help/MailIcon.h"
+#include "ui/MailIcon.h"
 
 #include <windows.h>
 
