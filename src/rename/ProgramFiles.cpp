@@ -1,7 +1,6 @@
 #include "rename/ProgramFiles.h"
 
 #include "platform/WholeFile.h"
-#include "settings/Settings.h"
 
 namespace tokiwake {
 

@@ -7,14 +7,10 @@
 #include <optional>
 #include <vector>
 
+#include "settings/ProgramFacts.h"  // the two files' names
 #include "text/SjisText.h"
 
 namespace tokiwake {
-
-// The extension list's masks, one per line.
-inline constexpr char kMaskFileName[] = "dCamFlist.dat";
-// The name pattern, as typed.
-inline constexpr char kPatternFileName[] = "リネームフォーマット.dat";
 
 // Many times larger than any settings file the program writes (a list of masks typed one by one,
 // a pattern): a larger file is not read, and so not replaced. The bound also keeps the start-up

@@ -5,17 +5,13 @@
 #include <imm.h>
 #include <shellapi.h>
 
-#include <bit>
-#include <cstdint>
-
 #include "platform/Cp932.h"
 #include "platform/Keyboard.h"
 #include "platform/WholeFile.h"
 #include "rename/NamePattern.h"
-#include "rename/ProgramFiles.h"
+#include "settings/ProgramFacts.h"
 #include "settings/Settings.h"
 #include "text/Paths.h"
-#include "ui/AppTitle.h"
 #include "ui/convert_layout.h"
 #include "ui/frmPreview.h"
 #include "win32/CheckList.h"
@@ -26,7 +22,6 @@ namespace tokiwake {
 
 namespace {
 
-constexpr uint32_t kVersionBits = 0x3F80002A;
 constexpr DWORD kMainStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
@@ -203,7 +198,7 @@ void Tconv::OnPresetChosen() {
 
 void Tconv::FormCreate() {
   PlaceOnWorkArea(Handle(), kMainWidth, kMainHeight);
-  VersionNumber = std::bit_cast<float>(kVersionBits);
+  VersionNumber = kVersionNumber;
   wchar_t windows[256] = {};
   GetWindowsDirectoryW(windows, 256);
   state_.WinFolder = WithTrailingBackslash(Narrow(windows));

@@ -1,4 +1,5 @@
 // The Help menu: the usage pages in the browser, the ReadMe in Notepad, the version page.
+#include "settings/ProgramFacts.h"
 #include "text/Paths.h"
 #include "ui/MailIcon.h"
 #include "ui/VersionDialog.h"

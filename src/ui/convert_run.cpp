@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "platform/Process.h"
-#include "ui/AppTitle.h"
+#include "settings/ProgramFacts.h"
 #include "ui/convert.h"
 #include "ui/frmPreview.h"
 #include "win32/CheckList.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/Cp932.h"
-#include "ui/AppTitle.h"
+#include "settings/ProgramFacts.h"
 #include "ui/convert_layout.h"
 #include "win32/Controls.h"
 #include "win32/MessageLoop.h"

@@ -10,7 +10,7 @@
 #include "platform/Cp932.h"
 #include "platform/Handles_win32.h"
 #include "platform/WidePath.h"
-#include "ui/AppTitle.h"
+#include "settings/ProgramFacts.h"
 #include "ui/VersionDialog.h"
 #include "ui/convert.h"
 #include "win32/MessageLoop.h"

@@ -1,7 +1,7 @@
 #include "ui/help/frmVersion.h"
 
 #include "platform/Cp932.h"
-#include "ui/AppTitle.h"
+#include "settings/ProgramFacts.h"
 #include "win32/Placement.h"
 
 namespace tokiwake {

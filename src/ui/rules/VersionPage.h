@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "rename/ProgramFiles.h"  // the page's and the picture's file names
 #include "text/SjisText.h"
 
 namespace tokiwake {

@@ -11,7 +11,7 @@
 #include "MainWindowFixture.h"
 #include "harness/Harness.h"
 #include "platform/Cp932.h"
-#include "ui/AppTitle.h"
+#include "settings/ProgramFacts.h"
 
 namespace tokiwake::test {
 namespace {
