@@ -2,11 +2,9 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-# The portable logic: no Windows header is reachable from these files, and the Windows halves
-# (*_win32.cpp) stay out. The window's portable rules (ui/rules) are among them.
-file(GLOB TOKIWAKE_CORE_SOURCES CONFIGURE_DEPENDS
-  src/text/*.cpp src/settings/*.cpp src/rename/*.cpp src/ui/rules/*.cpp src/media/*.cpp)
-list(FILTER TOKIWAKE_CORE_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
+# The portable logic: no Windows header is reachable from these files.
+include(cmake/PortableSources.cmake)
+tokiwake_portable_sources(TOKIWAKE_CORE_SOURCES ${PROJECT_SOURCE_DIR})
 add_library(tokiwake_core STATIC ${TOKIWAKE_CORE_SOURCES})
 tokiwake_target(tokiwake_core)
 
