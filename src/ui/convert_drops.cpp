@@ -14,8 +14,8 @@ class DiskForDrops final : public DropDisk {
  public:
   explicit DiskForDrops(FileSystem& disk) : disk_(disk) {}
   PathKind KindOf(const Text& path) const override {
-    if (disk_.FolderExists(path)) return PathKind::Folder;
-    return disk_.FileExists(path) ? PathKind::File : PathKind::Nothing;
+    if (disk_.FolderExists(path)) return PathKind::kFolder;
+    return disk_.FileExists(path) ? PathKind::kFile : PathKind::kNothing;
   }
   std::optional<Text> ShortcutTarget(const Text& path) const override {
     Text target;

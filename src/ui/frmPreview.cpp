@@ -60,11 +60,11 @@ bool TfrmPreview::Create() {
                Font(), [this](size_t row, int column) {
                  return PreviewCell(preview_->Rows()[row], static_cast<PreviewColumn>(column));
                });
-  AnchorChild(list_.Handle(), kAnchorAll);
+  AnchorChild(list_.Handle(), Anchor::kAll);
   summary_ = AddChild(L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 0,
                       At(kMargin, summaryTop, kClientWidth - 2 * kMargin, 16), kSummary,
-                      kAnchorLeft | kAnchorRight | kAnchorBottom);
-  const unsigned corner = kAnchorRight | kAnchorBottom;
+                      Anchor::kLeft | Anchor::kRight | Anchor::kBottom);
+  const Anchor corner = Anchor::kRight | Anchor::kBottom;
   int left = kClientWidth - kMargin - 3 * 73 - 97;
   AddChild(L"BUTTON", "ファイル名変更", BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, 0,
            At(left, buttonsTop, 97, kButtonHeight), kStartRun, corner);

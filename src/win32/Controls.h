@@ -12,7 +12,16 @@
 
 namespace tokiwake {
 
-enum class ControlKind { SunkenLabel, Edit, Button, GroupBox, CheckBox, CheckList, Label, Combo };
+enum class ControlKind {
+  kSunkenLabel,
+  kEdit,
+  kButton,
+  kGroupBox,
+  kCheckBox,
+  kCheckList,
+  kLabel,
+  kCombo,
+};
 
 struct ControlSpec {
   int id;

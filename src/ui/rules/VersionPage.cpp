@@ -201,13 +201,13 @@ Text BuildVersionPage(float versionNumber) {
 std::vector<SummaryLine> VersionSummary(float versionNumber) {
   using Kind = SummaryLine::Kind;
   return {
-      {Kind::Product, ProductLine(versionNumber)},
-      {Kind::Note, kNote},
-      {Kind::Plain, AuthorLine()},
-      {Kind::Plain, Text("E-Mail : ") + maker::kMailAddress},
-      {Kind::Plain, Text("URL : ") + maker::SoftwareIndex()},
-      {Kind::Plain, Text("URL : ") + maker::ProductPage()},
-      {Kind::Contact, kContact},
+      {Kind::kProduct, ProductLine(versionNumber)},
+      {Kind::kNote, kNote},
+      {Kind::kPlain, AuthorLine()},
+      {Kind::kPlain, Text("E-Mail : ") + maker::kMailAddress},
+      {Kind::kPlain, Text("URL : ") + maker::SoftwareIndex()},
+      {Kind::kPlain, Text("URL : ") + maker::ProductPage()},
+      {Kind::kContact, kContact},
   };
 }
 
