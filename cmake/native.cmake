@@ -23,3 +23,7 @@ if(CLANG_FORMAT)
 else()
   message(WARNING "clang-format not found: the format check is left out")
 endif()
+
+# Each room of src/ includes only the rooms below it (cmake/CheckLayers.cmake).
+add_test(NAME layers COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR}
+  -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayers.cmake)
