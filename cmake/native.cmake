@@ -2,11 +2,9 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-# The portable logic: no Windows header is reachable from these files, and the Windows halves
-# (*_win32.cpp) stay out. The Help side's page builder and document choice are portable too.
-file(GLOB TOKIWAKE_CORE_SOURCES CONFIGURE_DEPENDS
-  src/text/*.cpp src/settings/*.cpp src/rename/*.cpp src/ui/help/*.cpp src/media/*.cpp)
-list(FILTER TOKIWAKE_CORE_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
+# The portable logic: no Windows header is reachable from these files.
+include(cmake/PortableSources.cmake)
+tokiwake_portable_sources(TOKIWAKE_CORE_SOURCES ${PROJECT_SOURCE_DIR})
 add_library(tokiwake_core STATIC ${TOKIWAKE_CORE_SOURCES})
 tokiwake_target(tokiwake_core)
 
@@ -25,3 +23,7 @@ if(CLANG_FORMAT)
 else()
   message(WARNING "clang-format not found: the format check is left out")
 endif()
+
+# Each room of src/ includes only the rooms below it (cmake/CheckLayers.cmake).
+add_test(NAME layers COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR}
+  -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayers.cmake)

@@ -5,31 +5,26 @@ if(NOT MSVC)
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
-# One way only: text, then the Win32 toolkit, then the logic with its Windows halves, then the
-# window.
-file(GLOB TOKIWAKE_TEXT_SOURCES CONFIGURE_DEPENDS src/text/*.cpp)
-add_library(tokiwake_text STATIC ${TOKIWAKE_TEXT_SOURCES})
-tokiwake_target(tokiwake_text)
-target_link_libraries(tokiwake_text PUBLIC ${TOKIWAKE_WIN_LIBS})
+# One way only, as the rooms include each other: the portable logic with its Windows halves
+# (platform among them), then the Win32 toolkit, then the window and its Help dialogs.
+include(cmake/PortableSources.cmake)
+tokiwake_portable_sources(TOKIWAKE_CORE_SOURCES ${PROJECT_SOURCE_DIR} WINDOWS_HALVES)
+add_library(tokiwake_core STATIC ${TOKIWAKE_CORE_SOURCES})
+tokiwake_target(tokiwake_core)
+target_link_libraries(tokiwake_core PUBLIC ${TOKIWAKE_WIN_LIBS})
 
 file(GLOB TOKIWAKE_TOOLKIT_SOURCES CONFIGURE_DEPENDS src/win32/*.cpp)
 add_library(tokiwake_win32 STATIC ${TOKIWAKE_TOOLKIT_SOURCES})
 tokiwake_target(tokiwake_win32)
-target_link_libraries(tokiwake_win32 PUBLIC tokiwake_text)
+target_link_libraries(tokiwake_win32 PUBLIC tokiwake_core)
 
-file(GLOB TOKIWAKE_LOGIC_SOURCES CONFIGURE_DEPENDS src/settings/*.cpp src/rename/*.cpp
-  src/media/*.cpp)
-add_library(tokiwake_core STATIC ${TOKIWAKE_LOGIC_SOURCES})
-tokiwake_target(tokiwake_core)
-target_link_libraries(tokiwake_core PUBLIC tokiwake_win32)
-
-file(GLOB_RECURSE TOKIWAKE_UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
+file(GLOB TOKIWAKE_UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp src/ui/help/*.cpp)
 list(FILTER TOKIWAKE_UI_SOURCES EXCLUDE REGEX "/ui/main\\.cpp$")
 add_library(tokiwake_ui STATIC ${TOKIWAKE_UI_SOURCES})
 tokiwake_target(tokiwake_ui)
-target_link_libraries(tokiwake_ui PUBLIC tokiwake_core)
+target_link_libraries(tokiwake_ui PUBLIC tokiwake_win32)
 
-add_executable(tokiwake WIN32 src/ui/main.cpp src/ui/tokiwake.rc src/ui/help/help.rc)
+add_executable(tokiwake WIN32 src/ui/main.cpp src/ui/tokiwake.rc src/ui/MailIcon.rc)
 tokiwake_target(tokiwake)
 target_link_libraries(tokiwake PRIVATE tokiwake_ui)
 if(NOT MSVC)
@@ -65,12 +60,15 @@ tokiwake_target(win_harness)
 target_include_directories(win_harness PUBLIC ${PROJECT_SOURCE_DIR}/tests/win)
 target_link_libraries(win_harness PUBLIC gtest_win tokiwake_core ntdll)
 
-# In-process tests: the Win32 implementations and the real window.
-file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS
-  tests/win/text/*.cpp tests/win/settings/*.cpp tests/win/rename/*.cpp tests/win/win32/*.cpp
-  tests/win/ui/*.cpp tests/win/harness/*Test.cpp)
-# help.rc: the version page's picture, which the window writes from the running program.
-add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp src/ui/help/help.rc)
+# In-process tests: the Win32 implementations and the real window, in the folders that mirror the
+# rooms of src/. The other folders hold the harness (whose own tests join these), the programs
+# that drive the real tokiwake.exe from outside, and the drivers of scripts/bench and scripts/stress.
+file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS tests/win/*.cpp)
+list(FILTER WIN_TEST_SOURCES EXCLUDE REGEX "/tests/win/(harness|e2e|bench|stress)/")
+file(GLOB HARNESS_TESTS CONFIGURE_DEPENDS tests/win/harness/*Test.cpp)
+list(APPEND WIN_TEST_SOURCES ${HARNESS_TESTS})
+# MailIcon.rc: the version page's picture, which the window writes from the running program.
+add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp src/ui/MailIcon.rc)
 tokiwake_target(win_tests)
 target_link_libraries(win_tests PRIVATE win_harness tokiwake_ui)
 

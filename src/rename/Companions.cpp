@@ -22,7 +22,7 @@ constexpr std::array<std::string_view, 5> kSidecars = {"xmp", "aae", "thm", "pp3
 // Where each "." stands in the name, never inside a double-byte character.
 std::vector<size_t> Dots(std::string_view name) {
   std::vector<size_t> dots;
-  for (size_t i = 0; i < name.size(); i += SearchCharLength(name, i)) {
+  for (size_t i = 0; i < name.size(); i += CharLength(name, i)) {
     if (name[i] == '.') dots.push_back(i);
   }
   return dots;

@@ -12,10 +12,10 @@ bool IsSeparator(char byte) { return byte == '\\' || byte == '/'; }
 Text PathKey(std::string_view path) {
   Text key;
   bool afterSeparator = false;
-  for (size_t i = 0; i < path.size(); ++i) {
-    if (IsCp932LeadByte(static_cast<unsigned char>(path[i])) && i + 1 < path.size()) {
+  for (size_t i = 0, length = 0; i < path.size(); i += length) {
+    length = CharLength(path, i);
+    if (length == 2) {
       key.append(path.substr(i, 2));
-      ++i;
       afterSeparator = false;
       continue;
     }
@@ -40,15 +40,14 @@ Place PlaceOf(std::string_view path) {
   size_t start = 0;      // where the last name begins
   size_t end = 0;        // just after its last character
   size_t nextStart = 0;  // where a name would begin after the separators met since
-  for (size_t i = 0; i < path.size(); ++i) {
-    const bool pair = IsCp932LeadByte(static_cast<unsigned char>(path[i])) && i + 1 < path.size();
-    if (!pair && (IsSeparator(path[i]) || path[i] == ':')) {
+  for (size_t i = 0, length = 0; i < path.size(); i += length) {
+    length = CharLength(path, i);
+    if (length == 1 && (IsSeparator(path[i]) || path[i] == ':')) {
       nextStart = i + 1;
       continue;
     }
     start = nextStart;
-    if (pair) ++i;
-    end = i + 1;
+    end = i + length;
   }
   Text folder(path.substr(0, start));
   Text nameKey = AsciiLower(path.substr(start, end - start));

@@ -10,17 +10,17 @@
 namespace tokiwake {
 
 enum class MaskRefusal {
-  None,               // a mask was made
-  Silent,             // nothing to add and nothing to say (an empty input)
-  NotHalfWidth,       // a double-byte character, or one code page 932 cannot hold
-  ForbiddenChar,      // one of \ / : * ? " < > |, or nothing after the "*"
-  AlreadyRegistered,  // some item already ends with the extension
-  TrailingDot,        // nothing follows the last "."
+  kNone,               // a mask was made
+  kSilent,             // nothing to add and nothing to say (an empty input)
+  kNotHalfWidth,       // a double-byte character, or one code page 932 cannot hold
+  kForbiddenChar,      // one of \ / : * ? " < > |, or nothing after the "*"
+  kAlreadyRegistered,  // some item already ends with the extension
+  kTrailingDot,        // nothing follows the last "."
 };
 
 struct MaskDecision {
-  Text mask;  // "*." + extension when refusal is None, else empty
-  MaskRefusal refusal = MaskRefusal::None;
+  Text mask;  // "*." + extension when refusal is kNone, else empty
+  MaskRefusal refusal = MaskRefusal::kNone;
 };
 
 // `typed` is the input as code page 932; `typedExactly` is false when some typed character had
@@ -29,7 +29,7 @@ struct MaskDecision {
 MaskDecision DecideNewMask(std::string_view typed, bool typedExactly,
                            const std::vector<Text>& items);
 
-// The message box text of a refusal; empty for None and Silent.
+// The message box text of a refusal; empty for kNone and kSilent.
 Text RefusalMessage(MaskRefusal refusal);
 
 }  // namespace tokiwake

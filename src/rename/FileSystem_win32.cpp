@@ -5,9 +5,10 @@
 #include <algorithm>
 #include <deque>
 
-#include "settings/WholeFile.h"
-#include "text/Cp932.h"
-#include "win32/Handles.h"
+#include "platform/Cp932.h"
+#include "platform/Handles_win32.h"
+#include "platform/WholeFile.h"
+#include "platform/WidePath.h"
 
 namespace tokiwake {
 
@@ -64,7 +65,7 @@ FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& information) {
 
 // Opened to be asked about, keeping it from nobody.
 OwnedFile OpenToAsk(const Text& path, DWORD access) {
-  return OwnedFile(CreateFileW(ToWide(path).c_str(), access,
+  return OwnedFile(CreateFileW(ToWidePath(path).c_str(), access,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
@@ -174,25 +175,25 @@ std::optional<FileIdentity> DiskFileSystem::IdentifyFile(const Text& path) {
 }
 
 bool DiskFileSystem::FileExists(const Text& path) {
-  const DWORD attributes = AttributesOf(ToWide(path));
+  const DWORD attributes = AttributesOf(ToWidePath(path));
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool DiskFileSystem::FolderExists(const Text& path) {
-  const DWORD attributes = AttributesOf(ToWide(path));
+  const DWORD attributes = AttributesOf(ToWidePath(path));
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool DiskFileSystem::RenameFile(const Text& from, const Text& to, const FileIdentity&) {
   // Without MOVEFILE_REPLACE_EXISTING MoveFileW never replaces another file; it does give a file
   // its own name in other letter case.
-  return MoveFileW(ToWide(from).c_str(), ToWide(to).c_str()) != FALSE;
+  return MoveFileW(ToWidePath(from).c_str(), ToWidePath(to).c_str()) != FALSE;
 }
 
-void DiskFileSystem::RemoveFile(const Text& path) { DeleteFileW(ToWide(path).c_str()); }
+void DiskFileSystem::RemoveFile(const Text& path) { DeleteFileW(ToWidePath(path).c_str()); }
 
 bool DiskFileSystem::WriteNewFile(const Text& path, const Text& bytes) {
-  OwnedFile file(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  OwnedFile file(CreateFileW(ToWidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
   DWORD written = 0;
@@ -204,12 +205,12 @@ bool DiskFileSystem::WriteNewFile(const Text& path, const Text& bytes) {
 }
 
 void DiskFileSystem::SetHiddenOnly(const Text& path) {
-  SetFileAttributesW(ToWide(path).c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesW(ToWidePath(path).c_str(), FILE_ATTRIBUTE_HIDDEN);
 }
 
 std::unique_ptr<AppendFile> DiskFileSystem::OpenHiddenForAppend(const Text& path) {
   // Others may read it meanwhile, but no one else writes to it.
-  OwnedFile file(CreateFileW(ToWide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+  OwnedFile file(CreateFileW(ToWidePath(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
                              OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
   if (!file) return nullptr;
   return std::make_unique<DiskAppendFile>(std::move(file));
@@ -257,7 +258,7 @@ std::unique_ptr<ReadableFile> DiskFileSystem::OpenForReading(const Text& path) {
 }
 
 std::optional<FileTail> DiskFileSystem::ReadFileTail(const Text& path, uint64_t limit) {
-  const OwnedFile file(CreateFileW(ToWide(path).c_str(), GENERIC_READ,
+  const OwnedFile file(CreateFileW(ToWidePath(path).c_str(), GENERIC_READ,
                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                    FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size{};

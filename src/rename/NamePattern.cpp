@@ -22,13 +22,6 @@ struct TimeFields {
   Text year, month, day, hour, minute, second;
 };
 
-// Bytes taken by the character that starts at `index`; a lone lead byte at the end counts one.
-size_t CharLength(std::string_view text, size_t index) {
-  const bool pair =
-      index + 1 < text.size() && IsCp932LeadByte(static_cast<unsigned char>(text[index]));
-  return pair ? 2 : 1;
-}
-
 // The first `needle` in `lowered` at or after `from`, never starting on the second byte of a
 // character; `from` is the start of a character. Both texts are lower-cased already.
 size_t FindLowered(std::string_view needle, std::string_view lowered, size_t from) {

@@ -1,8 +1,6 @@
 #include "rename/ProgramFiles.h"
 
-#include "settings/Options.h"
-#include "settings/Settings.h"
-#include "settings/WholeFile.h"
+#include "platform/WholeFile.h"
 
 namespace tokiwake {
 

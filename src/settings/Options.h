@@ -7,11 +7,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "settings/ProgramFacts.h"
 #include "text/SjisText.h"
 
 namespace tokiwake {
-
-inline constexpr char kOptionsFileName[] = "オプション.dat";
 
 // A correction of up to a hundred years either way: enough for a camera left at its factory date.
 inline constexpr int64_t kLongestCorrection = int64_t{36500} * 86400;

@@ -3,24 +3,28 @@
 // SettingsText.h. The Windows half is Settings_win32.cpp.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "settings/ProgramFacts.h"  // the two files' names
 #include "text/SjisText.h"
 
 namespace tokiwake {
 
-// The extension list's masks, one per line.
-inline constexpr char kMaskFileName[] = "dCamFlist.dat";
-// The name pattern, as typed.
-inline constexpr char kPatternFileName[] = "リネームフォーマット.dat";
+// Many times larger than any settings file the program writes (a list of masks typed one by one,
+// a pattern): a larger file is not read, and so not replaced. The bound also keeps the start-up
+// short: each mask is an item of the extension list, and a list of a hundred thousand items takes
+// the better part of a minute to fill under Wine.
+inline constexpr uint64_t kMaxSettingsFileSize = uint64_t{64} << 10;
 
-// A settings file that is there but could not be read still holds the user's choices: the
-// defaults that stand in for it must not be written over it (`unreadable`).
+// A settings file that is there but could not be read (locked, no permission, larger than
+// kMaxSettingsFileSize) still holds the user's choices: the defaults that stand in for it must not
+// be written over it, and the user is told at start-up (`unreadable`).
 
 // The masks stored at `path`, for the list to take in place of its own (each item ticked). A
-// missing file gives nullopt: the list keeps what it has. A file that cannot be read shows the
-// "File Error" box and gives an empty list.
+// missing file gives nullopt: the list keeps what it has. A file that cannot be read gives an
+// empty list.
 struct LoadedMasks {
   std::optional<std::vector<Text>> items;
   bool unreadable = false;
@@ -31,8 +35,8 @@ LoadedMasks LoadSettings(const Text& path);
 // silent.
 void SaveSettings(const Text& path, const std::vector<Text>& items);
 
-// The first line of the pattern stored at `path`; "" for a missing file. A file that cannot be
-// read shows the "File Error" box and gives "".
+// The first line of the pattern stored at `path`; "" for a missing file and for one that cannot be
+// read.
 struct LoadedPattern {
   Text pattern;
   bool unreadable = false;

@@ -6,8 +6,6 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 }
 
-std::string_view BeforeNul(std::string_view text) { return text.substr(0, text.find('\0')); }
-
 std::vector<Text> ParseListText(std::string_view text) {
   std::vector<Text> items;
   // Cutting a view instead of SplitHead on a copy keeps a file of millions of lines linear.

@@ -9,9 +9,6 @@
 
 namespace tokiwake {
 
-// The text a file holds for the program: everything before its first NUL byte.
-std::string_view BeforeNul(std::string_view text);
-
 // One item per line ended by CR LF; an empty line is an empty item; bytes after the last CR LF are
 // not an item. The text ends at its first NUL.
 std::vector<Text> ParseListText(std::string_view text);

@@ -2,13 +2,13 @@
 // output of WholeFile_win32.cpp.
 #include "settings/Settings.h"
 
+#include "platform/WholeFile.h"
 #include "settings/SettingsText.h"
-#include "settings/WholeFile.h"
 
 namespace tokiwake {
 
 LoadedMasks LoadSettings(const Text& path) {
-  const FileRead read = ReadSettingsFile(path);
+  const FileRead read = ReadWholeFile(path, kMaxSettingsFileSize);
   if (!read.exists) return {};
   return {ParseListText(read.text), !read.readable};
 }
@@ -19,7 +19,7 @@ void SaveSettings(const Text& path, const std::vector<Text>& items) {
 }
 
 LoadedPattern LoadPattern(const Text& path) {
-  const FileRead read = ReadSettingsFile(path);
+  const FileRead read = ReadWholeFile(path, kMaxSettingsFileSize);
   return {FirstLine(read.text), read.exists && !read.readable};
 }
 

@@ -4,13 +4,9 @@ namespace tokiwake {
 
 Text FolderPart(std::string_view path) {
   size_t end = 0;  // one past the last separator
-  for (size_t i = 0; i < path.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(path[i]);
-    if (IsCp932LeadByte(byte) && i + 1 < path.size()) {
-      ++i;
-      continue;
-    }
-    if (byte == '\\' || byte == ':') end = i + 1;
+  // A trail byte is never a separator: only the first byte of each character is looked at.
+  for (size_t i = 0; i < path.size(); i += CharLength(path, i)) {
+    if (path[i] == '\\' || path[i] == ':') end = i + 1;
   }
   return Text(path.substr(0, end));
 }

@@ -10,6 +10,12 @@ unsigned char ByteAt(std::string_view text, size_t index) {
   return index < text.size() ? static_cast<unsigned char>(text[index]) : 0;
 }
 
+bool IsSearchLeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xEF);
+}
+
+bool IsTrailByte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
+
 // The scan of SjisPos over bytes that are already case-folded when a blind search is wanted. A
 // needle is found only where a character starts: resuming a failed match on a trail byte would pair
 // that byte with the next character's lead byte (the 0x9A of ★ with the 0x81 of 《), and the
@@ -18,7 +24,7 @@ int32_t ScanFor(std::string_view needle, std::string_view haystack) {
   const size_t h = haystack.size();
   const size_t n = needle.size();
   if (h == 0 || n == 0) return 0;
-  for (size_t i = 0; i < h; i += SearchCharLength(haystack, i)) {
+  for (size_t i = 0; i < h; i += CharLength(haystack, i, CharRule::kSearch)) {
     if (haystack.compare(i, n, needle) == 0) return static_cast<int32_t>(i + 1);
   }
   return 0;
@@ -37,20 +43,24 @@ Text SplitAt(int32_t position, size_t separatorLength, Text& held) {
 
 }  // namespace
 
-size_t SearchCharLength(std::string_view text, size_t index) {
-  const bool pair = IsSearchLeadByte(ByteAt(text, index)) && IsTrailByte(ByteAt(text, index + 1));
-  return pair ? 2 : 1;
-}
-
-bool IsSearchLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xEF);
-}
-
 bool IsCp932LeadByte(unsigned char byte) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
-bool IsTrailByte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
+size_t CharLength(std::string_view text, size_t index, CharRule rule) {
+  if (index + 1 >= text.size()) return 1;
+  const auto lead = static_cast<unsigned char>(text[index]);
+  const auto next = static_cast<unsigned char>(text[index + 1]);
+  switch (rule) {
+    case CharRule::kCodePage:
+      return IsCp932LeadByte(lead) ? 2 : 1;
+    case CharRule::kTrailOnly:
+      return IsCp932LeadByte(lead) && IsTrailByte(next) ? 2 : 1;
+    case CharRule::kSearch:
+      return IsSearchLeadByte(lead) && IsTrailByte(next) ? 2 : 1;
+  }
+  return 1;
+}
 
 int32_t SjisPos(std::string_view needle, std::string_view haystack) {
   return ScanFor(needle, haystack);
@@ -82,11 +92,9 @@ Text RightChars(int32_t count, std::string_view text) {
 // A control character is as unusable in a name as the nine. A lead byte pairs only with a real
 // trail byte, so a lead byte cannot hide the slash or the control character after it.
 bool HasBadNameChar(std::string_view text) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (IsCp932LeadByte(ByteAt(text, i)) && IsTrailByte(ByteAt(text, i + 1))) {
-      ++i;  // a double-byte character is never one of them
-      continue;
-    }
+  for (size_t i = 0, length = 0; i < text.size(); i += length) {
+    length = CharLength(text, i, CharRule::kTrailOnly);
+    if (length == 2) continue;  // a double-byte character is never one of them
     if (ByteAt(text, i) < 0x20) return true;
     if (SjisPos(text.substr(i, 1), kBadNameChars) > 0) return true;
   }
@@ -95,11 +103,11 @@ bool HasBadNameChar(std::string_view text) {
 
 int32_t CountChars(std::string_view text) {
   int32_t count = 0;
-  for (size_t i = 0; i < text.size(); ++i, ++count) {
-    if (IsCp932LeadByte(ByteAt(text, i)) && i + 1 < text.size()) ++i;
-  }
+  for (size_t i = 0; i < text.size(); i += CharLength(text, i)) ++count;
   return count;
 }
+
+std::string_view BeforeNul(std::string_view text) { return text.substr(0, text.find('\0')); }
 
 Text AsciiUpper(std::string_view text) {
   Text result(text);
@@ -111,12 +119,10 @@ Text AsciiUpper(std::string_view text) {
 
 Text AsciiLower(std::string_view text) {
   Text result(text);
-  for (size_t i = 0; i < result.size(); ++i) {
-    if (IsCp932LeadByte(static_cast<unsigned char>(result[i])) && i + 1 < result.size()) {
-      ++i;  // a trail byte in A-Z belongs to its character: ア must not become another one
-    } else if (result[i] >= 'A' && result[i] <= 'Z') {
-      result[i] = static_cast<char>(result[i] + 0x20);
-    }
+  // Only the first byte of each character is looked at: a trail byte in A-Z belongs to its
+  // character, and ア must not become another one.
+  for (size_t i = 0; i < result.size(); i += CharLength(result, i)) {
+    if (result[i] >= 'A' && result[i] <= 'Z') result[i] = static_cast<char>(result[i] + 0x20);
   }
   return result;
 }

@@ -12,14 +12,18 @@ namespace tokiwake {
 
 using Text = std::string;
 
-// A lead byte as the searches recognise it: 0x81-0x9F and 0xE0-0xEF.
-bool IsSearchLeadByte(unsigned char byte);
 // A lead byte as code page 932 itself defines it: 0x81-0x9F and 0xE0-0xFC.
 bool IsCp932LeadByte(unsigned char byte);
-bool IsTrailByte(unsigned char byte);
-// The bytes of the character at `index` as the searches step over it: 2 for a lead byte followed
-// by a trail byte, else 1.
-size_t SearchCharLength(std::string_view text, size_t index);
+
+// How a loop over a text tells a double-byte character.
+enum class CharRule {
+  kCodePage,   // a lead byte of code page 932 and whatever byte follows it, as Windows converts
+  kTrailOnly,  // the same lead bytes, but only with a trail byte (0x40-0xFC but 0x7F) after them
+  kSearch,     // as the searches step: lead bytes 0x81-0x9F and 0xE0-0xEF, with a trail byte
+};
+// The bytes of the character at `index`: 2 for a lead byte that pairs by `rule`, else 1; a lone
+// lead byte at the end counts one.
+size_t CharLength(std::string_view text, size_t index, CharRule rule = CharRule::kCodePage);
 
 // 1-based position of needle in haystack, 0 when absent; found only where a character starts.
 int32_t SjisPos(std::string_view needle, std::string_view haystack);
@@ -42,6 +46,9 @@ bool HasBadNameChar(std::string_view text);
 
 // The number of characters, a double-byte character counting one.
 int32_t CountChars(std::string_view text);
+
+// The text a file holds for the program: everything before its first NUL byte.
+std::string_view BeforeNul(std::string_view text);
 
 // Every byte a-z, trail bytes included, as the case-blind search compares them.
 Text AsciiUpper(std::string_view text);

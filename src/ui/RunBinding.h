@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "rename/FramePace.h"
 #include "rename/RunWindow.h"
+#include "ui/rules/FramePace.h"
 #include "win32/ChangeWatch.h"
 
 namespace tokiwake {

@@ -5,19 +5,15 @@
 #include <imm.h>
 #include <shellapi.h>
 
-#include <bit>
-#include <cstdint>
-
+#include "platform/Cp932.h"
+#include "platform/Keyboard.h"
+#include "platform/WholeFile.h"
 #include "rename/NamePattern.h"
+#include "settings/ProgramFacts.h"
 #include "settings/Settings.h"
-#include "settings/WholeFile.h"
-#include "text/Cp932.h"
 #include "text/Paths.h"
-#include "text/Platform.h"
-#include "ui/AppTitle.h"
 #include "ui/convert_layout.h"
 #include "ui/frmPreview.h"
-#include "ui/help/frmVersion.h"
 #include "win32/CheckList.h"
 #include "win32/OwnerButton.h"
 #include "win32/Placement.h"
@@ -26,9 +22,17 @@ namespace tokiwake {
 
 namespace {
 
-constexpr uint32_t kVersionBits = 0x3F80002A;
 constexpr DWORD kMainStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+// A settings file that is there but could not be read, told the moment it was tried: in English,
+// OK and Cancel, either of which only closes the box.
+void ShowFileError() {
+  const std::wstring text =
+      ToWide("Can't perform one of the following file operations: Open, Seek, Read, Close.");
+  const std::wstring caption = ToWide("File Error");
+  MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OKCANCEL);
+}
 
 }  // namespace
 
@@ -194,7 +198,7 @@ void Tconv::OnPresetChosen() {
 
 void Tconv::FormCreate() {
   PlaceOnWorkArea(Handle(), kMainWidth, kMainHeight);
-  VersionNumber = std::bit_cast<float>(kVersionBits);
+  VersionNumber = kVersionNumber;
   wchar_t windows[256] = {};
   GetWindowsDirectoryW(windows, 256);
   state_.WinFolder = WithTrailingBackslash(Narrow(windows));
@@ -222,10 +226,12 @@ void Tconv::FormShow() {
   HWND list = Control(ids::lstASCII);
   for (int i = 0; i < CheckItemCount(list); ++i) SetTicked(list, i, true);
   const LoadedMasks masks = LoadSettings(state_.ExeFolder + kMaskFileName);
+  if (masks.unreadable) ShowFileError();
   if (masks.items) ReplaceCheckItems(list, *masks.items, true);
   keepMaskFile_ = masks.unreadable;
 
   const LoadedPattern pattern = LoadPattern(state_.ExeFolder + kPatternFileName);
+  if (pattern.unreadable) ShowFileError();
   keepPatternFile_ = pattern.unreadable;
   PatternCheck check = UsablePattern(pattern.pattern, kStartFallbackPattern);
   if (!check.message.empty()) ShowMessage(check.message);

@@ -12,10 +12,10 @@
 #include <utility>
 #include <vector>
 
+#include "platform/Process.h"
 #include "rename/FileSystem.h"
 #include "rename/RenameRun.h"
 #include "rename/RunState.h"
-#include "text/Platform.h"
 #include "text/SjisText.h"
 #include "ui/ControlIds.h"
 #include "ui/RunBinding.h"
@@ -27,7 +27,7 @@ namespace tokiwake {
 
 class DropDisk;
 class TfrmPreview;
-class TfrmVersion;
+class VersionDialog;
 
 // What the window learns from the process that starts it.
 struct StartupInfo {
@@ -46,7 +46,7 @@ class Tconv : public Window, public RunProgress, public RunPrompts {
 
   // Builds the window and its controls, registers the drop target and runs FormCreate.
   bool Create();
-  void SetVersionDialog(TfrmVersion* dialog) { frmVersion_ = dialog; }
+  void SetVersionDialog(VersionDialog* dialog) { frmVersion_ = dialog; }
 
   HWND Control(int id) const { return controls_.Get(id); }
   const ControlSet& Controls() const { return controls_; }
@@ -155,7 +155,7 @@ class Tconv : public Window, public RunProgress, public RunPrompts {
 
   StartupInfo startup_;
   ControlSet controls_;
-  TfrmVersion* frmVersion_ = nullptr;
+  VersionDialog* frmVersion_ = nullptr;
   TfrmPreview* preview_ = nullptr;  // while a preview is shown
   OwnedBrush formBrush_;
   bool shown_ = false;

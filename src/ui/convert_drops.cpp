@@ -1,7 +1,7 @@
 // Folders, files and shortcuts dropped onto the window. The rules are in DropRules; here the drop
 // is read, the control under the pointer named, and the folder fields set with the lime flash.
-#include "text/DropRules.h"
 #include "ui/convert.h"
+#include "ui/rules/DropRules.h"
 #include "win32/DroppedFiles.h"
 #include "win32/Shortcut.h"
 
@@ -14,8 +14,8 @@ class DiskForDrops final : public DropDisk {
  public:
   explicit DiskForDrops(FileSystem& disk) : disk_(disk) {}
   PathKind KindOf(const Text& path) const override {
-    if (disk_.FolderExists(path)) return PathKind::Folder;
-    return disk_.FileExists(path) ? PathKind::File : PathKind::Nothing;
+    if (disk_.FolderExists(path)) return PathKind::kFolder;
+    return disk_.FileExists(path) ? PathKind::kFile : PathKind::kNothing;
   }
   std::optional<Text> ShortcutTarget(const Text& path) const override {
     Text target;

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 #include "ui/convert.h"
 
 namespace tokiwake {

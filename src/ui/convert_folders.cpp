@@ -3,9 +3,9 @@
 // SetText running the change handlers at once, and running nothing for an unchanged text.
 #include <optional>
 
-#include "text/FolderKey.h"
-#include "text/Platform.h"
+#include "platform/Keyboard.h"
 #include "ui/convert.h"
+#include "ui/rules/FolderKey.h"
 #include "win32/Clipboard.h"
 #include "win32/FolderChooser.h"
 

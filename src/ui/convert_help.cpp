@@ -1,10 +1,11 @@
 // The Help menu: the usage pages in the browser, the ReadMe in Notepad, the version page.
+#include "settings/ProgramFacts.h"
 #include "text/Paths.h"
+#include "ui/MailIcon.h"
+#include "ui/VersionDialog.h"
 #include "ui/convert.h"
-#include "ui/help/HelpDocuments.h"
-#include "ui/help/MailIcon.h"
-#include "ui/help/VersionPage.h"
-#include "ui/help/frmVersion.h"
+#include "ui/rules/HelpDocuments.h"
+#include "ui/rules/VersionPage.h"
 
 namespace tokiwake {
 

@@ -23,7 +23,7 @@ void Tconv::cmd_ADDClick() {
   std::vector<Text> masks;
   for (const CheckItem& item : CheckItems(list)) masks.push_back(item.text);
   const MaskDecision decision = DecideNewMask(typed->text, typed->exact, masks);
-  if (decision.refusal == MaskRefusal::None) {
+  if (decision.refusal == MaskRefusal::kNone) {
     AddCheckItem(list, decision.mask, true);
     return;
   }

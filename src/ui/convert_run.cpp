@@ -1,8 +1,8 @@
 // The main window as the rename run and the folder walk see it.
 #include <cstdint>
 
+#include "settings/ProgramFacts.h"
 #include "text/Paths.h"
-#include "ui/AppTitle.h"
 #include "ui/convert.h"
 #include "ui/frmPreview.h"
 #include "win32/CheckList.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "text/Cp932.h"
-#include "ui/AppTitle.h"
+#include "platform/Cp932.h"
+#include "settings/ProgramFacts.h"
 #include "ui/convert_layout.h"
 #include "win32/Controls.h"
 #include "win32/MessageLoop.h"
@@ -60,11 +60,11 @@ bool TfrmPreview::Create() {
                Font(), [this](size_t row, int column) {
                  return preview_->Cell(row, static_cast<PreviewColumn>(column));
                });
-  AnchorChild(list_.Handle(), kAnchorAll);
+  AnchorChild(list_.Handle(), Anchor::kAll);
   summary_ = AddChild(L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 0,
                       At(kMargin, summaryTop, kClientWidth - 2 * kMargin, 16), kSummary,
-                      kAnchorLeft | kAnchorRight | kAnchorBottom);
-  const unsigned corner = kAnchorRight | kAnchorBottom;
+                      Anchor::kLeft | Anchor::kRight | Anchor::kBottom);
+  const Anchor corner = Anchor::kRight | Anchor::kBottom;
   int left = kClientWidth - kMargin - 3 * 73 - 97;
   AddChild(L"BUTTON", "ファイル名変更", BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, 0,
            At(left, buttonsTop, 97, kButtonHeight), kStartRun, corner);

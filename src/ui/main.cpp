@@ -4,13 +4,15 @@
 #include <shellapi.h>
 
 #include <exception>
+#include <memory>
 #include <vector>
 
-#include "text/Cp932.h"
-#include "ui/AppTitle.h"
+#include "platform/Cp932.h"
+#include "platform/Handles_win32.h"
+#include "platform/WidePath.h"
+#include "settings/ProgramFacts.h"
+#include "ui/VersionDialog.h"
 #include "ui/convert.h"
-#include "ui/help/frmVersion.h"
-#include "win32/Handles.h"
 #include "win32/MessageLoop.h"
 #include "win32/Window.h"
 
@@ -54,9 +56,9 @@ int Run() {
 
   tokiwake::Tconv conv({ProgramPath(), Arguments(), [] { PostQuitMessage(0); }});
   if (!conv.Create()) return 1;
-  tokiwake::TfrmVersion frmVersion;
-  frmVersion.Create(conv.Handle());
-  conv.SetVersionDialog(&frmVersion);
+  const std::unique_ptr<tokiwake::VersionDialog> frmVersion =
+      tokiwake::CreateVersionDialog(conv.Handle());
+  conv.SetVersionDialog(frmVersion.get());
   ShowWindow(conv.Handle(), SW_SHOWNORMAL);
   UpdateWindow(conv.Handle());
   return tokiwake::RunMessageLoop(conv.Handle());

@@ -6,7 +6,8 @@
 #include <ole2.h>
 #include <oleauto.h>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
+#include "platform/WidePath.h"
 #include "win32/BrowserView.h"
 
 namespace tokiwake {
@@ -176,7 +177,7 @@ HRESULT BrowserView::Navigate(const Text& location, long flags) {
   VARIANT url;
   VariantInit(&url);
   url.vt = VT_BSTR;
-  url.bstrVal = SysAllocString(ToWide(location).c_str());
+  url.bstrVal = SysAllocString(ToWidePath(location).c_str());
   if (url.bstrVal == nullptr) return E_OUTOFMEMORY;
   VARIANT navigationFlags;
   VariantInit(&navigationFlags);

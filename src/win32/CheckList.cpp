@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 namespace tokiwake {
 

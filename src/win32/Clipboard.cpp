@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 namespace tokiwake {
 

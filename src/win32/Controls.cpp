@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 #include "win32/CheckList.h"
 #include "win32/OwnerButton.h"
 
@@ -19,24 +19,24 @@ struct WindowClassAndStyle {
 
 WindowClassAndStyle ClassFor(ControlKind kind) {
   switch (kind) {
-    case ControlKind::SunkenLabel:
+    case ControlKind::kSunkenLabel:
       return {L"STATIC", SS_LEFT | SS_NOTIFY | SS_SUNKEN, 0};
-    case ControlKind::Edit:
+    case ControlKind::kEdit:
       return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-    case ControlKind::Button:
+    case ControlKind::kButton:
       return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
-    case ControlKind::GroupBox:
+    case ControlKind::kGroupBox:
       return {L"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT};
-    case ControlKind::CheckBox:
+    case ControlKind::kCheckBox:
       return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
-    case ControlKind::CheckList:
+    case ControlKind::kCheckList:
       return {L"LISTBOX",
               LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
                   WS_TABSTOP,
               WS_EX_CLIENTEDGE};
-    case ControlKind::Label:
+    case ControlKind::kLabel:
       return {L"STATIC", SS_LEFT, 0};
-    case ControlKind::Combo:
+    case ControlKind::kCombo:
       return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
   }
   throw std::logic_error("unknown control kind");
@@ -160,12 +160,12 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, const C
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance,
                                 nullptr);
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (layout.kind == ControlKind::Button) AttachOwnerButton(hwnd);
-    if (layout.kind == ControlKind::CheckList) {
+    if (layout.kind == ControlKind::kButton) AttachOwnerButton(hwnd);
+    if (layout.kind == ControlKind::kCheckList) {
       SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, RowHeight(parent, font, layout.itemHeight));
       AttachCheckList(hwnd);
     }
-    if (layout.kind == ControlKind::Combo) {
+    if (layout.kind == ControlKind::kCombo) {
       SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, RowHeight(parent, font, layout.itemHeight));
       FitClosedComboHeight(hwnd, layout.height);
     }
@@ -208,16 +208,16 @@ HBRUSH ControlSet::PaintColours(HWND control, HDC dc) {
   Entry& entry = entries_.at(id);
   SetTextColor(dc, entry.textColour);
   switch (entry.layout->kind) {
-    case ControlKind::Edit:
-    case ControlKind::Combo:
-    case ControlKind::CheckList:
+    case ControlKind::kEdit:
+    case ControlKind::kCombo:
+    case ControlKind::kCheckList:
       if (entry.brush) {
         SetBkColor(dc, entry.background);
         return entry.brush.get();
       }
       SetBkColor(dc, GetSysColor(COLOR_WINDOW));
       return GetSysColorBrush(COLOR_WINDOW);
-    case ControlKind::SunkenLabel:
+    case ControlKind::kSunkenLabel:
       SetBkColor(dc, GetSysColor(COLOR_ACTIVEBORDER));
       return labelBrush_.get();
     default:

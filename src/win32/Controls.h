@@ -7,12 +7,21 @@
 #include <map>
 #include <span>
 
+#include "platform/Handles_win32.h"
 #include "text/SjisText.h"
-#include "win32/Handles.h"
 
 namespace tokiwake {
 
-enum class ControlKind { SunkenLabel, Edit, Button, GroupBox, CheckBox, CheckList, Label, Combo };
+enum class ControlKind {
+  kSunkenLabel,
+  kEdit,
+  kButton,
+  kGroupBox,
+  kCheckBox,
+  kCheckList,
+  kLabel,
+  kCombo,
+};
 
 struct ControlSpec {
   int id;

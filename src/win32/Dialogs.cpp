@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "text/Cp932.h"
-#include "win32/Handles.h"
+#include "platform/Cp932.h"
+#include "platform/Handles_win32.h"
 
 namespace tokiwake {
 

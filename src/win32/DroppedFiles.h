@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 namespace tokiwake {
 

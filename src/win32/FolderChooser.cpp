@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 namespace tokiwake {
 

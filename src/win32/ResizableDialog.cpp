@@ -1,6 +1,6 @@
 #include "win32/ResizableDialog.h"
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 #include "win32/Controls.h"
 #include "win32/Placement.h"
 
@@ -41,7 +41,7 @@ bool ResizableDialog::CreateResizable(HWND owner, const wchar_t* className, cons
 }
 
 HWND ResizableDialog::AddChild(const wchar_t* className, const Text& text, DWORD style,
-                               DWORD exStyle, const RECT& at, int id, unsigned anchors) {
+                               DWORD exStyle, const RECT& at, int id, Anchor anchors) {
   HWND child = CreateWindowExW(
       exStyle, className, ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | style, at.left, at.top,
       at.right - at.left, at.bottom - at.top, Handle(),
@@ -52,7 +52,7 @@ HWND ResizableDialog::AddChild(const wchar_t* className, const Text& text, DWORD
   return child;
 }
 
-void ResizableDialog::AnchorChild(HWND child, unsigned anchors) {
+void ResizableDialog::AnchorChild(HWND child, Anchor anchors) {
   RECT at{};
   GetWindowRect(child, &at);
   MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&at), 2);
@@ -63,10 +63,10 @@ void ResizableDialog::Layout(int width, int height) {
   HDWP positions = BeginDeferWindowPos(static_cast<int>(anchored_.size()));
   for (const Anchored& item : anchored_) {
     RECT at = item.at;
-    Place(at.left, at.right, item.anchors & kAnchorLeft, item.anchors & kAnchorRight,
-          createdClient_.cx, width);
-    Place(at.top, at.bottom, item.anchors & kAnchorTop, item.anchors & kAnchorBottom,
-          createdClient_.cy, height);
+    Place(at.left, at.right, HasEdge(item.anchors, Anchor::kLeft),
+          HasEdge(item.anchors, Anchor::kRight), createdClient_.cx, width);
+    Place(at.top, at.bottom, HasEdge(item.anchors, Anchor::kTop),
+          HasEdge(item.anchors, Anchor::kBottom), createdClient_.cy, height);
     if (positions != nullptr) {
       positions =
           DeferWindowPos(positions, item.child, nullptr, at.left, at.top, at.right - at.left,

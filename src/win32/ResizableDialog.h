@@ -7,19 +7,20 @@
 
 #include <vector>
 
+#include "platform/Handles_win32.h"
 #include "text/SjisText.h"
-#include "win32/Handles.h"
 #include "win32/Window.h"
 
 namespace tokiwake {
 
-enum Anchor : unsigned {
-  kAnchorLeft = 1,
-  kAnchorTop = 2,
-  kAnchorRight = 4,
-  kAnchorBottom = 8,
-  kAnchorAll = 15,
-};
+// The edges of the dialog a child keeps its distance to, combined with |.
+enum class Anchor : unsigned { kLeft = 1, kTop = 2, kRight = 4, kBottom = 8, kAll = 15 };
+constexpr Anchor operator|(Anchor a, Anchor b) {
+  return static_cast<Anchor>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
+constexpr bool HasEdge(Anchor anchors, Anchor edge) {
+  return (static_cast<unsigned>(anchors) & static_cast<unsigned>(edge)) != 0;
+}
 
 class ResizableDialog : public Window {
  public:
@@ -32,9 +33,9 @@ class ResizableDialog : public Window {
                        int clientHeight, const char* fontFace, int fontPoints);
   // A child at `at` in the client area as it was created.
   HWND AddChild(const wchar_t* className, const Text& text, DWORD style, DWORD exStyle,
-                const RECT& at, int id, unsigned anchors);
+                const RECT& at, int id, Anchor anchors);
   // Keeps an existing child (one made by a wrapper) in place as the dialog is resized.
-  void AnchorChild(HWND child, unsigned anchors);
+  void AnchorChild(HWND child, Anchor anchors);
   HFONT Font() const { return font_.get(); }
 
   // Shows it, runs OnShown, then handles messages until EndModal; the owner is disabled
@@ -57,7 +58,7 @@ class ResizableDialog : public Window {
   struct Anchored {
     HWND child;
     RECT at;  // in the client area as it was created
-    unsigned anchors;
+    Anchor anchors;
   };
   void Layout(int width, int height);
 

@@ -6,8 +6,8 @@
 
 #include <cwchar>
 
-#include "text/Cp932.h"
-#include "win32/Handles.h"
+#include "platform/Cp932.h"
+#include "platform/Handles_win32.h"
 
 namespace tokiwake {
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 namespace tokiwake {
 

@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool exact = input.Flag();
   const Text typed = input.Text(64);
   const MaskDecision decision = DecideNewMask(typed, exact, items);
-  if (decision.refusal == MaskRefusal::None) {
+  if (decision.refusal == MaskRefusal::kNone) {
     Require(decision.mask.rfind("*.", 0) == 0 && decision.mask.size() > 2);
     Require(!HasBadNameChar(decision.mask.substr(1)));
     Require(CountChars(decision.mask) == static_cast<int32_t>(decision.mask.size()));

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Handles_win32.h"
 #include "text/SjisText.h"
-#include "ui/help/VersionPage.h"
-#include "win32/Handles.h"
+#include "ui/rules/VersionPage.h"
 
 namespace tokiwake {
 

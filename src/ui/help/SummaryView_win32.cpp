@@ -6,9 +6,10 @@
 
 #include <algorithm>
 
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
+#include "platform/WidePath.h"
+#include "ui/MailIcon.h"
 #include "ui/convert_layout.h"
-#include "ui/help/MailIcon.h"
 #include "ui/help/SummaryView.h"
 #include "win32/Controls.h"
 
@@ -29,8 +30,8 @@ constexpr int kLineGap = 3;
 
 IStream* OpenPicture(const Text& path) {
   IStream* stream = nullptr;
-  if (SUCCEEDED(
-          SHCreateStreamOnFileW(ToWide(path).c_str(), STGM_READ | STGM_SHARE_DENY_NONE, &stream))) {
+  if (SUCCEEDED(SHCreateStreamOnFileW(ToWidePath(path).c_str(), STGM_READ | STGM_SHARE_DENY_NONE,
+                                      &stream))) {
     return stream;
   }
   const std::string_view builtIn = MailIconBytes();
@@ -68,11 +69,11 @@ HBITMAP RenderPicture(const Text& path, HDC reference) {
 
 COLORREF ColourOf(SummaryLine::Kind kind) {
   switch (kind) {
-    case SummaryLine::Kind::Product:
+    case SummaryLine::Kind::kProduct:
       return kProductColour;
-    case SummaryLine::Kind::Note:
+    case SummaryLine::Kind::kNote:
       return kNoteColour;
-    case SummaryLine::Kind::Contact:
+    case SummaryLine::Kind::kContact:
       return kContactColour;
     default:
       return RGB(0, 0, 0);
@@ -100,9 +101,9 @@ HWND SummaryView::AddLabel(HWND parent, const SummaryLine& line, HFONT font, con
 
 HFONT SummaryView::FontOf(const SummaryLine& line) const {
   switch (line.kind) {
-    case SummaryLine::Kind::Product:
+    case SummaryLine::Kind::kProduct:
       return productFont_.get();
-    case SummaryLine::Kind::Contact:
+    case SummaryLine::Kind::kContact:
       return smallFont_.get();
     default:
       return textFont_.get();
@@ -139,7 +140,7 @@ void SummaryView::Show(HWND parent, const std::vector<SummaryLine>& lines, const
 
   LONG blockWidth = 0;
   for (const SummaryLine& line : lines) {
-    if (line.kind == SummaryLine::Kind::Contact) continue;
+    if (line.kind == SummaryLine::Kind::kContact) continue;
     blockWidth = std::max(blockWidth, CaptionSize(parent, FontOf(line), line.text.c_str()).cx);
   }
   RECT client{};
@@ -147,7 +148,7 @@ void SummaryView::Show(HWND parent, const std::vector<SummaryLine>& lines, const
   const LONG left = std::max(LONG{0}, (client.right - blockWidth) / 2);
   int top = kTop;
   for (const SummaryLine& line : lines) {
-    if (line.kind == SummaryLine::Kind::Contact) {
+    if (line.kind == SummaryLine::Kind::kContact) {
       AddContact(parent, line, top + 2 * kLineGap, iconPath);
       top += 2 * kLineGap + kPictureHeight;
       continue;
@@ -156,7 +157,7 @@ void SummaryView::Show(HWND parent, const std::vector<SummaryLine>& lines, const
     AddLabel(parent, line, FontOf(line), {left, top, left + blockWidth + 2, top + size.cy});
     top += size.cy + kLineGap;
     // The page leaves an empty line after the note.
-    if (line.kind == SummaryLine::Kind::Note) top += size.cy;
+    if (line.kind == SummaryLine::Kind::kNote) top += size.cy;
   }
 }
 

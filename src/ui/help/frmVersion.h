@@ -5,24 +5,23 @@
 #include <vector>
 
 #include "text/SjisText.h"
+#include "ui/VersionDialog.h"
 #include "ui/help/SummaryView.h"
-#include "ui/help/VersionPage.h"
+#include "ui/rules/VersionPage.h"
 #include "win32/BrowserView.h"
 #include "win32/Window.h"
 
 namespace tokiwake {
 
-class TfrmVersion : public Window {
+class TfrmVersion : public Window, public VersionDialog {
  public:
   TfrmVersion();
   bool Create(HWND owner);
-  // Points the browser view at the page file. Where the system cannot show a page, the summary
-  // and the mail picture at `iconPath` stand in for it. A navigation error is shown in the
-  // standard error box.
+  // Points the browser view at the page file; a navigation error is shown in the standard error
+  // box.
   void ShowPage(const Text& pagePath, const std::vector<SummaryLine>& summary,
-                const Text& iconPath);
-  // Shows the dialog without making it modal, or brings it to the front.
-  void ShowDialog();
+                const Text& iconPath) override;
+  void ShowDialog() override;
 
   bool ShowsBrowser() const { return wbINFO != nullptr; }
 

@@ -1,7 +1,7 @@
 #include "ui/help/frmVersion.h"
 
-#include "text/Cp932.h"
-#include "ui/AppTitle.h"
+#include "platform/Cp932.h"
+#include "settings/ProgramFacts.h"
 #include "win32/Placement.h"
 
 namespace tokiwake {
@@ -44,6 +44,12 @@ void TfrmVersion::ShowPage(const Text& pagePath, const std::vector<SummaryLine>&
   const HRESULT navigated = wbINFO->Navigate(pagePath, kVersionNavigationFlags);
   if (FAILED(navigated)) ShowErrorBox(Handle(), ErrorText(navigated).c_str(), kAppTitle);
   wbINFO->Repaint();
+}
+
+std::unique_ptr<VersionDialog> CreateVersionDialog(HWND owner) {
+  auto dialog = std::make_unique<TfrmVersion>();
+  dialog->Create(owner);
+  return dialog;
 }
 
 void TfrmVersion::ShowDialog() {

@@ -13,7 +13,7 @@ MaskDecision Decide(std::string_view typed, const std::vector<Text>& items = kDe
 
 Text MaskOf(std::string_view typed, const std::vector<Text>& items = kDefaultList) {
   const MaskDecision decision = Decide(typed, items);
-  EXPECT_EQ(decision.refusal, MaskRefusal::None) << "input \"" << typed << "\"";
+  EXPECT_EQ(decision.refusal, MaskRefusal::kNone) << "input \"" << typed << "\"";
   return decision.mask;
 }
 
@@ -41,14 +41,14 @@ TEST(DecideNewMask, TestsForDuplicatesBeforeTheDotsAreCut) {
 }
 
 TEST(DecideNewMask, RefusesATailOfAnyItemTickedOrNot) {
-  ExpectRefused("JPG", MaskRefusal::AlreadyRegistered);
-  ExpectRefused(".jpg", MaskRefusal::AlreadyRegistered);
-  ExpectRefused("*.jpg", MaskRefusal::AlreadyRegistered);  // after the "*" is cut: ".jpg"
-  ExpectRefused("peg", MaskRefusal::AlreadyRegistered);    // the tail of "*.jpeg"
-  ExpectRefused("g", MaskRefusal::AlreadyRegistered);
-  ExpectRefused("mp", MaskRefusal::AlreadyRegistered);
-  ExpectRefused("x.gz", MaskRefusal::AlreadyRegistered, {"ax.gz"});
-  ExpectRefused("gz", MaskRefusal::AlreadyRegistered, {"gz"});
+  ExpectRefused("JPG", MaskRefusal::kAlreadyRegistered);
+  ExpectRefused(".jpg", MaskRefusal::kAlreadyRegistered);
+  ExpectRefused("*.jpg", MaskRefusal::kAlreadyRegistered);  // after the "*" is cut: ".jpg"
+  ExpectRefused("peg", MaskRefusal::kAlreadyRegistered);    // the tail of "*.jpeg"
+  ExpectRefused("g", MaskRefusal::kAlreadyRegistered);
+  ExpectRefused("mp", MaskRefusal::kAlreadyRegistered);
+  ExpectRefused("x.gz", MaskRefusal::kAlreadyRegistered, {"ax.gz"});
+  ExpectRefused("gz", MaskRefusal::kAlreadyRegistered, {"gz"});
   // An item shorter than the input is compared whole, so it is no match.
   EXPECT_EQ(MaskOf(".gz", {"gz"}), "*.gz");
   // The comparison is of bytes: a mask loaded in capitals does not hold back its lower case.
@@ -57,12 +57,12 @@ TEST(DecideNewMask, RefusesATailOfAnyItemTickedOrNot) {
 }
 
 TEST(DecideNewMask, RefusesTheNineForbiddenCharactersAfterForgivingTheFirstStar) {
-  ExpectRefused("*", MaskRefusal::ForbiddenChar);
-  ExpectRefused("png*", MaskRefusal::ForbiddenChar);   // nothing follows the "*"
-  ExpectRefused("*.*", MaskRefusal::ForbiddenChar);    // the second "*"
-  ExpectRefused("a*b*c", MaskRefusal::ForbiddenChar);  // only the first "*" is cut
+  ExpectRefused("*", MaskRefusal::kForbiddenChar);
+  ExpectRefused("png*", MaskRefusal::kForbiddenChar);   // nothing follows the "*"
+  ExpectRefused("*.*", MaskRefusal::kForbiddenChar);    // the second "*"
+  ExpectRefused("a*b*c", MaskRefusal::kForbiddenChar);  // only the first "*" is cut
   for (const char* typed : {"a\\b", "a/b", "a:b", "a?b", "a\"b", "a<b", "a>b", "a|b"}) {
-    ExpectRefused(typed, MaskRefusal::ForbiddenChar);
+    ExpectRefused(typed, MaskRefusal::kForbiddenChar);
   }
   // Whatever stood before the first "*" is dropped with it.
   EXPECT_EQ(MaskOf("ab*Png"), "*.png");
@@ -70,40 +70,40 @@ TEST(DecideNewMask, RefusesTheNineForbiddenCharactersAfterForgivingTheFirstStar)
 }
 
 TEST(DecideNewMask, RefusesAnExtensionThatEndsWithADot) {
-  ExpectRefused("jpg.", MaskRefusal::TrailingDot);
-  ExpectRefused(".", MaskRefusal::TrailingDot);
-  ExpectRefused("*.", MaskRefusal::TrailingDot);
+  ExpectRefused("jpg.", MaskRefusal::kTrailingDot);
+  ExpectRefused(".", MaskRefusal::kTrailingDot);
+  ExpectRefused("*.", MaskRefusal::kTrailingDot);
 }
 
 TEST(DecideNewMask, RefusesAnythingThatIsNotHalfWidth) {
-  ExpectRefused("ｊｐｇ", MaskRefusal::NotHalfWidth);
-  ExpectRefused("jpg写", MaskRefusal::NotHalfWidth);
+  ExpectRefused("ｊｐｇ", MaskRefusal::kNotHalfWidth);
+  ExpectRefused("jpg写", MaskRefusal::kNotHalfWidth);
   // The width test comes before every other one.
-  ExpectRefused("＊", MaskRefusal::NotHalfWidth);
-  ExpectRefused("ア*", MaskRefusal::NotHalfWidth);  // 0x83 0x41: a trail byte that is a letter
-  ExpectRefused("表.", MaskRefusal::NotHalfWidth);  // trail byte 0x5C
+  ExpectRefused("＊", MaskRefusal::kNotHalfWidth);
+  ExpectRefused("ア*", MaskRefusal::kNotHalfWidth);  // 0x83 0x41: a trail byte that is a letter
+  ExpectRefused("表.", MaskRefusal::kNotHalfWidth);  // trail byte 0x5C
   // A character that code page 932 lacks arrives as "?": it is not taken for a forbidden one.
-  EXPECT_EQ(DecideNewMask("caf?", false, kDefaultList).refusal, MaskRefusal::NotHalfWidth);
-  EXPECT_EQ(DecideNewMask("", false, kDefaultList).refusal, MaskRefusal::NotHalfWidth);
+  EXPECT_EQ(DecideNewMask("caf?", false, kDefaultList).refusal, MaskRefusal::kNotHalfWidth);
+  EXPECT_EQ(DecideNewMask("", false, kDefaultList).refusal, MaskRefusal::kNotHalfWidth);
 }
 
 TEST(DecideNewMask, HandlesTheEmptyABlankAndTheLongestInput) {
-  ExpectRefused("", MaskRefusal::Silent);
+  ExpectRefused("", MaskRefusal::kSilent);
   EXPECT_EQ(MaskOf(" "), "*. ");  // a blank is an ordinary byte here
   EXPECT_EQ(MaskOf(" .x"), "*.x");
   const Text longest(255, 'A');
   EXPECT_EQ(MaskOf(longest), "*." + Text(255, 'a'));
-  ExpectRefused(Text(127, 'a') + "ｊ", MaskRefusal::NotHalfWidth);
+  ExpectRefused(Text(127, 'a') + "ｊ", MaskRefusal::kNotHalfWidth);
 }
 
 // The texts themselves are compared through the window; here, the bytes that are easy to get wrong.
 TEST(RefusalMessage, HoldsTheExactBytesOfItsSpecialCharacters) {
   // One backslash, and each of the nine characters followed by one blank.
-  EXPECT_EQ(SjisPos("\x5C / : * ? \x22 < > | \x82\xCD", RefusalMessage(MaskRefusal::ForbiddenChar)),
-            11);
+  EXPECT_EQ(
+      SjisPos("\x5C / : * ? \x22 < > | \x82\xCD", RefusalMessage(MaskRefusal::kForbiddenChar)), 11);
   // The quotes and the dot are the full-width U+201D and U+FF0E.
-  EXPECT_EQ(SjisPos("\x81\x68\x81\x44\x81\x68", RefusalMessage(MaskRefusal::TrailingDot)), 15);
-  EXPECT_EQ(RefusalMessage(MaskRefusal::Silent), "");
+  EXPECT_EQ(SjisPos("\x81\x68\x81\x44\x81\x68", RefusalMessage(MaskRefusal::kTrailingDot)), 15);
+  EXPECT_EQ(RefusalMessage(MaskRefusal::kSilent), "");
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "harness/Dialogs.h"
 #include "harness/Harness.h"
 #include "harness/Processes.h"
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 #include "text/Paths.h"
 #include "ui/ControlIds.h"
 

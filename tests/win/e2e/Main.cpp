@@ -5,7 +5,7 @@
 
 #include "e2e/ProgramUnderTest.h"
 #include "harness/Harness.h"
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 namespace tokiwake::test {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "harness/Harness.h"
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 namespace tokiwake::test {
 

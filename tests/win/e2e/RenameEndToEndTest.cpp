@@ -8,9 +8,9 @@
 #include "e2e/RunningProgram.h"
 #include "harness/Dialogs.h"
 #include "harness/Harness.h"
+#include "platform/Cp932.h"
 #include "rename/FileSystem.h"
 #include "rename/Journal.h"
-#include "text/Cp932.h"
 #include "ui/ControlIds.h"
 
 namespace tokiwake::test {

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "harness/Harness.h"
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 namespace tokiwake::test {
 

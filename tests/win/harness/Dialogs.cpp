@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "harness/Spies.h"
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 namespace tokiwake::test {
 

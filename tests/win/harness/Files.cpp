@@ -4,7 +4,7 @@
 #include <atomic>
 
 #include "harness/Harness.h"
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 namespace tokiwake::test {
 

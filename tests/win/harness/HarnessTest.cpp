@@ -11,8 +11,8 @@
 #include <tuple>
 
 #include "harness/Dialogs.h"
-#include "text/Cp932.h"
-#include "text/Platform.h"
+#include "platform/Cp932.h"
+#include "platform/Keyboard.h"
 
 namespace tokiwake::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "harness/Harness.h"
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 // After <windows.h>, which it needs.
 #include <winioctl.h>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/Harness.h"
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 namespace tokiwake::test {
 namespace {

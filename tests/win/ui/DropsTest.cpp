@@ -5,7 +5,7 @@
 #include "DropFiles.h"
 #include "FlashRecorder.h"
 #include "MainWindowFixture.h"
-#include "text/DropRules.h"
+#include "ui/rules/DropRules.h"
 
 namespace tokiwake::test {
 namespace {

@@ -4,7 +4,7 @@
 #include "MainWindowFixture.h"
 #include "harness/Dialogs.h"
 #include "harness/Harness.h"
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 #include "win32/CheckList.h"
 
 namespace tokiwake::test {

@@ -10,8 +10,8 @@
 #include "FlashRecorder.h"
 #include "MainWindowFixture.h"
 #include "harness/Harness.h"
-#include "text/Cp932.h"
-#include "ui/AppTitle.h"
+#include "platform/Cp932.h"
+#include "settings/ProgramFacts.h"
 
 namespace tokiwake::test {
 namespace {

@@ -12,7 +12,7 @@
 #include "harness/Dialogs.h"
 #include "harness/Harness.h"
 #include "harness/Spies.h"
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 #include "ui/ControlIds.h"
 #include "ui/convert.h"
 

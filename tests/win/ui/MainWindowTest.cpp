@@ -7,8 +7,8 @@
 
 #include "MainWindowFixture.h"
 #include "harness/Harness.h"
-#include "settings/WholeFile.h"
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
+#include "settings/Settings.h"
 #include "ui/convert.h"
 #include "win32/CheckList.h"
 #include "win32/Placement.h"
@@ -252,10 +252,17 @@ TEST_F(MainWindowTest, SettingsFilesThatCouldNotBeReadAreKeptAndLeftoversOfAWrit
   WriteBytes(format + ".tmp", "yyyy");
   {
     LockedFile lock(masks);
-    dialogs_.ExpectBox(ButtonId(IDOK));
-    dialogs_.ExpectBox(ButtonId(IDOK));
+    dialogs_.ExpectBox(ButtonId(IDOK));  // either button only closes the box
+    dialogs_.ExpectBox(ButtonId(IDCANCEL));
     Start();
-    for (const SeenBox& box : dialogs_.Take().boxes) EXPECT_EQ(box.caption, "File Error");
+    const std::vector<SeenBox> boxes = dialogs_.Take().boxes;
+    EXPECT_EQ(boxes.size(), 2u);
+    for (const SeenBox& box : boxes) {
+      EXPECT_EQ(box.caption, "File Error");
+      EXPECT_EQ(box.text,
+                "Can't perform one of the following file operations: Open, Seek, Read, Close.");
+      EXPECT_EQ(box.buttons.size(), 2u);
+    }
   }
   EXPECT_FALSE(PathExists(masks + ".tmp"));
   EXPECT_FALSE(PathExists(format + ".tmp"));

@@ -9,8 +9,8 @@
 
 #include "MainWindowFixture.h"
 #include "harness/Harness.h"
+#include "platform/Cp932.h"
 #include "rename/Journal.h"
-#include "text/Cp932.h"
 #include "ui/frmPreview.h"
 
 namespace tokiwake::test {

@@ -12,7 +12,7 @@
 #include "DropFiles.h"
 #include "MainWindowFixture.h"
 #include "harness/Harness.h"
-#include "text/Cp932.h"
+#include "platform/Cp932.h"
 
 namespace tokiwake::test {
 namespace {

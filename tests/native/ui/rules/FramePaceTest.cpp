@@ -1,4 +1,4 @@
-#include "rename/FramePace.h"
+#include "ui/rules/FramePace.h"
 
 #include <gtest/gtest.h>
 

@@ -1,16 +1,14 @@
-#include "text/Platform.h"
+#include "platform/Process.h"
 
 #include <windows.h>
 
-#include "text/Cp932.h"
+#include "platform/WidePath.h"
 
 namespace tokiwake {
 
-bool IsKeyDown(uint16_t virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
-
 void StartProgram(const Text& programPath, const Text& commandLine) {
-  const std::wstring application = ToWide(programPath);
-  std::wstring arguments = ToWide(commandLine);  // CreateProcessW may write into this buffer
+  const std::wstring application = ToWidePath(programPath);
+  std::wstring arguments = ToWidePath(commandLine);  // CreateProcessW may write into this buffer
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};

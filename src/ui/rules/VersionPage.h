@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "rename/ProgramFiles.h"  // the page's and the picture's file names
 #include "text/SjisText.h"
 
 namespace tokiwake {
@@ -14,7 +13,7 @@ Text BuildVersionPage(float versionNumber);
 
 // One line of the page's text as it reads in a browser.
 struct SummaryLine {
-  enum class Kind { Product, Note, Plain, Contact };
+  enum class Kind { kProduct, kNote, kPlain, kContact };
   Kind kind;
   Text text;
 };

@@ -1,4 +1,4 @@
-#include "ui/help/VersionPage.h"
+#include "ui/rules/VersionPage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/help/NumberFormat.h"
+#include "ui/rules/NumberFormat.h"
 
 #include <charconv>
 

@@ -1,13 +1,11 @@
-#include "ui/help/HelpDocuments.h"
+#include "ui/rules/HelpDocuments.h"
 
-#include "rename/ProgramFiles.h"
-#include "ui/help/MakerInfo.h"
+#include "settings/ProgramFacts.h"
 
 namespace tokiwake {
 
 namespace {
 constexpr char kBrowserUnderRoot[] = "Program Files\\Internet Explorer\\Iexplore.exe";
-constexpr char kHelpPath[] = "/soft/Tokiwake/help/index.htm";
 }  // namespace
 
 Text BrowserPath(std::string_view winFolder) { return LeftChars(3, winFolder) + kBrowserUnderRoot; }
@@ -20,7 +18,8 @@ Text UsageDocument(std::string_view exeFolder, const std::function<bool(const Te
   return OnlineUsageAddress();
 }
 
-Text OnlineUsageAddress() { return Text("https://") + maker::kWebHost + kHelpPath; }
+// The product's folder on the web holds the help folder as it ships.
+Text OnlineUsageAddress() { return maker::ProductPage() + kHelpFolderName + "/" + kUsagePageName; }
 
 Text ReadMePath(std::string_view exeFolder) { return Text(exeFolder) + kReadMeFileName; }
 

@@ -1,4 +1,4 @@
-#include "settings/WholeFile.h"
+#include "platform/WholeFile.h"
 
 #include <gtest/gtest.h>
 
@@ -10,51 +10,45 @@ namespace {
 
 using namespace std::string_literals;
 
-constexpr char kFileErrorText[] =
-    "Can't perform one of the following file operations: Open, Seek, Read, Close.";
+constexpr uint64_t kLimit = uint64_t{64} << 10;
+
+Text TextOf(const Text& path) { return ReadWholeFile(path, kLimit).text; }
 
 TEST(ReadWholeFile, GivesTheBytesUpToTheFirstNul) {
   TempFolder folder("ソ表");
   const Text path = folder / "リネームフォーマット.dat";
   DialogAnswerer quiet;
   WriteBytes(path, "yyyy年mm月\r\nソ表\\\r\n");
-  EXPECT_EQ(ReadWholeFile(path), "yyyy年mm月\r\nソ表\\\r\n");
+  EXPECT_EQ(TextOf(path), "yyyy年mm月\r\nソ表\\\r\n");
   WriteBytes(path, "ab\0cd\r\n"s);
-  EXPECT_EQ(ReadWholeFile(path), "ab");
+  EXPECT_EQ(TextOf(path), "ab");
   WriteBytes(path, "\0abc"s);
-  EXPECT_EQ(ReadWholeFile(path), "");
+  EXPECT_EQ(TextOf(path), "");
   WriteBytes(path, "");
-  EXPECT_EQ(ReadWholeFile(path), "");
+  EXPECT_EQ(TextOf(path), "");
 }
 
 TEST(ReadWholeFile, MissingFileGivesNothingAndNoMessage) {
   TempFolder folder;
   DialogAnswerer quiet;
-  EXPECT_EQ(ReadWholeFile(folder / "dCamFlist.dat"), "");
-  EXPECT_FALSE(ReadSettingsFile(folder / "dCamFlist.dat").exists);
-  EXPECT_EQ(ReadWholeFile(folder / "no folder\\dCamFlist.dat"), "");
+  EXPECT_EQ(TextOf(folder / "dCamFlist.dat"), "");
+  EXPECT_FALSE(ReadWholeFile(folder / "dCamFlist.dat", kLimit).exists);
+  EXPECT_EQ(TextOf(folder / "no folder\\dCamFlist.dat"), "");
   MakeFolder(folder / "dCamFlist.dat");  // a folder by that name is no file either
-  EXPECT_FALSE(ReadSettingsFile(folder / "dCamFlist.dat").exists);
-  EXPECT_FALSE(ReadSettingsFile("").exists);
+  EXPECT_FALSE(ReadWholeFile(folder / "dCamFlist.dat", kLimit).exists);
+  EXPECT_FALSE(ReadWholeFile("", kLimit).exists);
 }
 
-TEST(ReadWholeFile, AFileThatCannotBeOpenedShowsTheFileErrorBox) {
+TEST(ReadWholeFile, AFileThatCannotBeOpenedIsReportedAndNothingShown) {
   TempFolder folder;
   const Text path = folder / "リネームフォーマット.dat";
   WriteBytes(path, "yyyy\r\n");
   LockedFile lock(path);
-  for (int button : {IDOK, IDCANCEL}) {  // either button only closes the box
-    DialogAnswerer dialogs;
-    dialogs.ExpectBox(ButtonId(button));
-    const FileRead read = ReadSettingsFile(path);
-    EXPECT_TRUE(read.exists);
-    EXPECT_FALSE(read.readable);
-    EXPECT_EQ(read.text, "");
-    const SeenBox box = dialogs.Take().boxes.at(0);
-    EXPECT_EQ(box.caption, "File Error");
-    EXPECT_EQ(box.text, kFileErrorText);
-    EXPECT_EQ(box.buttons.size(), 2u);
-  }
+  DialogAnswerer quiet;
+  const FileRead read = ReadWholeFile(path, kLimit);
+  EXPECT_TRUE(read.exists);
+  EXPECT_FALSE(read.readable);
+  EXPECT_EQ(read.text, "");
 }
 
 TEST(WriteWholeFile, LeavesExactlyTheTextAndNothingBeside) {
@@ -100,7 +94,7 @@ TEST(WriteWholeFile, AFailureKeepsThePreviousFileAndSaysNothing) {
   EXPECT_EQ(ListFolder(folder.Path()), std::vector<Text>{"リネームフォーマット.dat"});
 }
 
-TEST(WholeFile, TensOfMegabytesAreWrittenWholeAndASettingsFileIsReadWholeUpToItsLimit) {
+TEST(WholeFile, TensOfMegabytesAreWrittenWholeAndAFileIsReadWholeUpToTheLimit) {
   TempFolder folder;
   const Text path = folder / "dCamFlist.dat";
   Text big(40u << 20, '\0');
@@ -112,12 +106,12 @@ TEST(WholeFile, TensOfMegabytesAreWrittenWholeAndASettingsFileIsReadWholeUpToIts
   EXPECT_TRUE(written == big);  // not EXPECT_EQ: a mismatch would print 40 MB
 
   DialogAnswerer quiet;
-  big.resize(kMaxSettingsFileSize);
+  big.resize(kLimit);
   WriteBytes(path, big);
-  EXPECT_TRUE(ReadWholeFile(path) == big);
+  EXPECT_TRUE(TextOf(path) == big);
   big[big.size() / 2] = '\0';
   WriteBytes(path, big);
-  EXPECT_EQ(ReadWholeFile(path).size(), big.size() / 2);
+  EXPECT_EQ(TextOf(path).size(), big.size() / 2);
 }
 
 }  // namespace

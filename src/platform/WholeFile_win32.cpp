@@ -1,14 +1,14 @@
-#include "settings/WholeFile.h"
+#include "platform/WholeFile.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <string>
 
-#include "settings/SettingsText.h"
-#include "text/Cp932.h"
-#include "win32/Handles.h"
+#include "platform/Handles_win32.h"
+#include "platform/WidePath.h"
 
 namespace tokiwake {
 
@@ -18,19 +18,12 @@ namespace {
 constexpr size_t kChunk = size_t{1} << 24;
 
 // A file stands at the path, or something there refuses even to be looked at: reading it must
-// then fail loudly instead of passing for a missing file. A folder is no file.
+// then fail instead of passing for a missing file. A folder is no file.
 bool FileOrRefusalAt(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
   const DWORD error = GetLastError();
   return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
-}
-
-void ShowFileError() {
-  const std::wstring text =
-      ToWide("Can't perform one of the following file operations: Open, Seek, Read, Close.");
-  const std::wstring caption = ToWide("File Error");
-  MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OKCANCEL);
 }
 
 std::optional<Text> ReadContents(const std::wstring& path, uint64_t limit) {
@@ -71,26 +64,17 @@ bool WriteAll(HANDLE file, std::string_view text) {
 
 }  // namespace
 
-FileRead ReadSettingsFile(const Text& path) {
-  const std::wstring widePath = ToWide(path);
+FileRead ReadWholeFile(const Text& path, uint64_t limit) {
+  const std::wstring widePath = ToWidePath(path);
   if (!FileOrRefusalAt(widePath)) return {};
-  std::optional<Text> contents = ReadContents(widePath, kMaxSettingsFileSize);
-  if (!contents) {
-    ShowFileError();
-    return {true, false, {}};
-  }
+  std::optional<Text> contents = ReadContents(widePath, limit);
+  if (!contents) return {true, false, {}};
   return {true, true, std::move(*contents)};
 }
 
-std::optional<Text> ReadFileQuietly(const Text& path, uint64_t limit) {
-  return ReadContents(ToWide(path), limit);
-}
-
-Text ReadWholeFile(const Text& path) { return ReadSettingsFile(path).text; }
-
 void RemoveInterruptedWrite(const Text& path) {
   if (path.empty()) return;
-  const std::wstring leftover = ToWide(path + kWriteSuffix);
+  const std::wstring leftover = ToWidePath(path + kWriteSuffix);
   SetFileAttributesW(leftover.c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileW(leftover.c_str());
 }
@@ -99,16 +83,16 @@ void WriteWholeFile(std::string_view text, const Text& path) {
   if (path.empty()) return;
   // Windows refuses to replace a read-only file but Wine does not; a user who made the file
   // read-only asked for it to stay, so both keep it.
-  const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
+  const DWORD attributes = GetFileAttributesW(ToWidePath(path).c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return;
   ReplaceWholeFile(text, path, false);
 }
 
 bool ReplaceWholeFile(std::string_view text, const Text& path, bool hidden) {
-  const std::wstring target = ToWide(path);
+  const std::wstring target = ToWidePath(path);
   // A fixed name beside the target: same volume, so the final move is a rename, and a leftover
   // from a crash is simply overwritten next time instead of piling up.
-  const std::wstring temporary = ToWide(path + kWriteSuffix);
+  const std::wstring temporary = ToWidePath(path + kWriteSuffix);
   OwnedFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;

@@ -1,4 +1,4 @@
-#include "text/FolderKey.h"
+#include "ui/rules/FolderKey.h"
 
 #include <gtest/gtest.h>
 

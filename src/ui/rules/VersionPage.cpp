@@ -1,10 +1,10 @@
-#include "ui/help/VersionPage.h"
+#include "ui/rules/VersionPage.h"
 
 #include <string_view>
 #include <utility>
 
-#include "ui/help/MakerInfo.h"
-#include "ui/help/NumberFormat.h"
+#include "settings/ProgramFacts.h"
+#include "ui/rules/NumberFormat.h"
 
 namespace tokiwake {
 
@@ -150,7 +150,9 @@ URL : <a href="{PRODUCT_PAGE}" target="_blank">{PRODUCT_PAGE}</a></font></td>
 constexpr char kNote[] = "フリーソフトです。";
 constexpr char kContact[] = "　←お問い合わせはこちら！";
 
-Text ProductLine(float versionNumber) { return "Tokiwake　Ver " + VersionText(versionNumber); }
+Text ProductLine(float versionNumber) {
+  return Text(kAppTitle) + "　Ver " + VersionText(versionNumber);
+}
 
 Text AuthorLine() { return Text("Presented By ") + maker::kAuthor; }
 
@@ -184,10 +186,10 @@ Text BuildVersionPage(float versionNumber) {
       {"{PRODUCT}", ProductLine(versionNumber)},
       {"{NOTE}", kNote},
       {"{AUTHOR}", AuthorLine()},
-      {"{CONTACT_FORM}", maker::kContactForm},
-      {"{CONTACT_QUERY}", maker::kContactQuery},
-      {"{SOFTWARE_INDEX}", maker::kSoftwareIndex},
-      {"{PRODUCT_PAGE}", maker::kProductPage},
+      {"{CONTACT_FORM}", maker::ContactForm()},
+      {"{CONTACT_QUERY}", maker::ContactQuery()},
+      {"{SOFTWARE_INDEX}", maker::SoftwareIndex()},
+      {"{PRODUCT_PAGE}", maker::ProductPage()},
       {"{MAIL_ICON}", kMailIconName},
       {"{CONTACT}", kContact},
       {"{MAIL}", maker::kMailAddress},
@@ -199,13 +201,13 @@ Text BuildVersionPage(float versionNumber) {
 std::vector<SummaryLine> VersionSummary(float versionNumber) {
   using Kind = SummaryLine::Kind;
   return {
-      {Kind::Product, ProductLine(versionNumber)},
-      {Kind::Note, kNote},
-      {Kind::Plain, AuthorLine()},
-      {Kind::Plain, Text("E-Mail : ") + maker::kMailAddress},
-      {Kind::Plain, Text("URL : ") + maker::kSoftwareIndex},
-      {Kind::Plain, Text("URL : ") + maker::kProductPage},
-      {Kind::Contact, kContact},
+      {Kind::kProduct, ProductLine(versionNumber)},
+      {Kind::kNote, kNote},
+      {Kind::kPlain, AuthorLine()},
+      {Kind::kPlain, Text("E-Mail : ") + maker::kMailAddress},
+      {Kind::kPlain, Text("URL : ") + maker::SoftwareIndex()},
+      {Kind::kPlain, Text("URL : ") + maker::ProductPage()},
+      {Kind::kContact, kContact},
   };
 }
 

@@ -1,4 +1,4 @@
-#include "text/DropRules.h"
+#include "ui/rules/DropRules.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +29,8 @@ class FakeDropDisk : public DropDisk {
  public:
   explicit FakeDropDisk(std::map<Text, Text> entries) : entries_(std::move(entries)) {}
   PathKind KindOf(const Text& path) const override {
-    if (entries_.contains(path + "\\")) return PathKind::Folder;
-    return entries_.contains(path) ? PathKind::File : PathKind::Nothing;
+    if (entries_.contains(path + "\\")) return PathKind::kFolder;
+    return entries_.contains(path) ? PathKind::kFile : PathKind::kNothing;
   }
   std::optional<Text> ShortcutTarget(const Text& path) const override {
     const Text& entry = entries_.at(path);

@@ -18,7 +18,7 @@ inline constexpr size_t kMaxDroppedPathBytes = 254;
 // Shortcuts followed for one dropped item; a longer chain, or a loop, is ignored.
 inline constexpr int kMaxShortcutSteps = 16;
 
-enum class PathKind { Nothing, Folder, File };
+enum class PathKind { kNothing, kFolder, kFile };
 
 class DropDisk {
  public:

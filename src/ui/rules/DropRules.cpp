@@ -1,4 +1,4 @@
-#include "text/DropRules.h"
+#include "ui/rules/DropRules.h"
 
 #include "text/Paths.h"
 
@@ -22,8 +22,8 @@ bool Usable(const DroppedItem& item) {
 bool ResolvesToSomething(Text& dropPath, const DropDisk& disk) {
   for (int steps = 0;; ++steps) {
     const PathKind kind = disk.KindOf(dropPath);
-    if (kind == PathKind::Nothing) return false;
-    if (kind == PathKind::Folder || !IsShortcutPath(dropPath)) return true;
+    if (kind == PathKind::kNothing) return false;
+    if (kind == PathKind::kFolder || !IsShortcutPath(dropPath)) return true;
     std::optional<Text> target;
     if (steps < kMaxShortcutSteps) target = disk.ShortcutTarget(dropPath);
     if (!target || target->empty()) {
@@ -71,11 +71,11 @@ DropMarks ClassifyDrop(std::span<const DroppedItem> items, std::string_view fold
 
 std::optional<Text> FolderToSet(const Text& dropPath, const DropDisk& disk) {
   switch (disk.KindOf(dropPath)) {
-    case PathKind::Folder:
+    case PathKind::kFolder:
       return dropPath;
-    case PathKind::File:
+    case PathKind::kFile:
       return FolderOfFile(dropPath);
-    case PathKind::Nothing:
+    case PathKind::kNothing:
       break;
   }
   return std::nullopt;

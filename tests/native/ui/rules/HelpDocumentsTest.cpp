@@ -1,4 +1,4 @@
-#include "ui/help/HelpDocuments.h"
+#include "ui/rules/HelpDocuments.h"
 
 #include <gtest/gtest.h>
 

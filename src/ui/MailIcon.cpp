@@ -1,8 +1,8 @@
-#include "ui/help/MailIcon.h"
+#include "ui/MailIcon.h"
 
 #include <windows.h>
 
-#include "text/Cp932.h"
+#include "platform/WidePath.h"
 
 namespace tokiwake {
 
@@ -20,7 +20,7 @@ std::string_view MailIconBytes() {
 void WriteMailIcon(const Text& path) {
   const std::string_view bytes = MailIconBytes();
   if (bytes.empty()) return;
-  const std::wstring widePath = ToWide(path);
+  const std::wstring widePath = ToWidePath(path);
   HANDLE file = CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;

@@ -1,0 +1,72 @@
+# The layer check that scripts/test runs (CTest entry "layers"): every file of src/ includes only
+# its own room and the rooms listed for it below, so that dependencies go one way, from the code
+# page 932 utilities up to the Help menu's dialogs. The portable rooms also stay ISO C++: only a
+# Windows half (*_win32.cpp, *_win32.h) may include a system header or another Windows half.
+#   cmake -DROOT=... -P CheckLayers.cmake
+cmake_minimum_required(VERSION 3.20)
+
+# Each room, lowest first, and what it may include besides itself. The ISO C++ rooms (media and
+# the window's rules) leave out platform, and the toolkit knows nothing of the program.
+set(rooms text platform settings media rename win32 ui/rules ui ui/help)
+set(may_text)
+set(may_platform text)
+set(may_settings text platform)
+set(may_media text settings)
+set(may_rename text platform settings media)
+set(may_win32 text platform)
+set(may_ui_rules text settings media rename)
+set(may_ui text platform settings media rename win32 ui/rules)
+set(may_ui_help ${may_ui} ui)
+set(portable text platform settings media rename ui/rules)
+
+# The room of a path below src/: the longest room name it starts with.
+function(room_of path out)
+  set(found "")
+  foreach(room ${rooms})
+    string(LENGTH "${room}" length)
+    string(LENGTH "${found}" foundLength)
+    if(path MATCHES "^${room}/" AND length GREATER foundLength)
+      set(found ${room})
+    endif()
+  endforeach()
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
+file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${ROOT}/src"
+  "${ROOT}/src/*.cpp" "${ROOT}/src/*.h")
+list(SORT files)
+set(failures)
+foreach(file ${files})
+  room_of("${file}" room)
+  if(room STREQUAL "")
+    list(APPEND failures "${file}: lies in no room")
+    continue()
+  endif()
+  string(REPLACE "/" "_" key "${room}")
+  set(allowed ${room} ${may_${key}})
+  set(windowsHalf FALSE)
+  if(file MATCHES "_win32\\.(cpp|h)$")
+    set(windowsHalf TRUE)
+  endif()
+  file(STRINGS "${ROOT}/src/${file}" includes REGEX "^#include ")
+  foreach(line ${includes})
+    if(line MATCHES "^#include \"([^\"]+)\"")
+      set(included "${CMAKE_MATCH_1}")
+      room_of("${included}" target)
+      if(NOT target IN_LIST allowed)
+        list(APPEND failures "${file}: ${room} may not include ${included}")
+      elseif(room IN_LIST portable AND NOT windowsHalf AND included MATCHES "_win32\\.h$")
+        list(APPEND failures "${file}: only a Windows half may include ${included}")
+      endif()
+    elseif(line MATCHES "^#include <([^>]+\\.h)>" AND room IN_LIST portable AND NOT windowsHalf)
+      list(APPEND failures "${file}: only a Windows half may include <${CMAKE_MATCH_1}>")
+    endif()
+  endforeach()
+endforeach()
+
+if(failures)
+  list(JOIN failures "\n" report)
+  message(FATAL_ERROR "includes that cross the layers:\n${report}")
+endif()
+list(LENGTH files count)
+message(STATUS "${count} files; each room includes only the rooms below it")
