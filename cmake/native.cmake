@@ -3,9 +3,11 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 # The portable logic: no Windows header is reachable from these files, and the Windows halves
-# (*_win32.cpp) stay out. The Help side's page builder and document choice are portable too.
+# (*_win32.cpp) stay out. The Help side's page builder and document choice are portable too, and
+# so is the main window's layout table.
 file(GLOB TOKIWAKE_CORE_SOURCES CONFIGURE_DEPENDS
-  src/text/*.cpp src/settings/*.cpp src/rename/*.cpp src/ui/help/*.cpp src/media/*.cpp)
+  src/text/*.cpp src/settings/*.cpp src/rename/*.cpp src/ui/help/*.cpp src/media/*.cpp
+  src/ui/convert_layout.cpp)
 list(FILTER TOKIWAKE_CORE_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
 add_library(tokiwake_core STATIC ${TOKIWAKE_CORE_SOURCES})
 tokiwake_target(tokiwake_core)

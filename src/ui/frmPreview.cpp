@@ -14,6 +14,7 @@ namespace tokiwake {
 
 namespace {
 
+// At 96 dpi; the dialog scales them to its own.
 constexpr int kClientWidth = 720;
 constexpr int kClientHeight = 400;
 constexpr int kMargin = 8;
@@ -55,12 +56,12 @@ bool TfrmPreview::Create() {
   }
   const int buttonsTop = kClientHeight - kMargin - kButtonHeight;
   const int summaryTop = buttonsTop - kMargin - 16;
-  list_.Create(Handle(), kList,
-               At(kMargin, kMargin, kClientWidth - 2 * kMargin, summaryTop - 2 * kMargin), kColumns,
-               Font(), [this](size_t row, int column) {
+  const RECT listAt = At(kMargin, kMargin, kClientWidth - 2 * kMargin, summaryTop - 2 * kMargin);
+  list_.Create(Handle(), kList, Scaled(listAt), kColumns, Font(), Dpi(),
+               [this](size_t row, int column) {
                  return PreviewCell(preview_->Rows()[row], static_cast<PreviewColumn>(column));
                });
-  AnchorChild(list_.Handle(), kAnchorAll);
+  AnchorChild(list_.Handle(), listAt, kAnchorAll);
   summary_ = AddChild(L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 0,
                       At(kMargin, summaryTop, kClientWidth - 2 * kMargin, 16), kSummary,
                       kAnchorLeft | kAnchorRight | kAnchorBottom);
@@ -76,6 +77,8 @@ bool TfrmPreview::Create() {
            At(left, buttonsTop, 73, kButtonHeight), kClose, corner);
   return true;
 }
+
+void TfrmPreview::OnDpiChanged() { list_.Rescale(Font(), Dpi()); }
 
 void TfrmPreview::OnShown() {
   ShowProgress();
