@@ -1,5 +1,6 @@
 # Windows tree: tokiwake.exe and the Windows test programs, cross-compiled and linked statically.
-set(TOKIWAKE_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid shlwapi imm32 psapi)
+set(TOKIWAKE_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid shlwapi imm32 psapi
+  uxtheme)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 if(NOT MSVC)
   add_link_options(-static -static-libgcc -static-libstdc++)
@@ -69,8 +70,11 @@ target_link_libraries(win_harness PUBLIC gtest_win tokiwake_core ntdll)
 file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS
   tests/win/text/*.cpp tests/win/settings/*.cpp tests/win/rename/*.cpp tests/win/win32/*.cpp
   tests/win/ui/*.cpp tests/win/harness/*Test.cpp)
-# help.rc: the version page's picture, which the window writes from the running program.
-add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp src/ui/help/help.rc)
+# help.rc: the version page's picture, which the window writes from the running program;
+# tokiwake.rc: the program's manifest, so that the window under test has the controls, the
+# visual style and the dpi awareness it has in the program.
+add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp src/ui/help/help.rc
+  src/ui/tokiwake.rc)
 tokiwake_target(win_tests)
 target_link_libraries(win_tests PRIVATE win_harness tokiwake_ui)
 

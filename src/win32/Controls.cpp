@@ -1,5 +1,7 @@
 #include "win32/Controls.h"
 
+#include <uxtheme.h>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -173,6 +175,11 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, const C
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(place.font), FALSE);
     if (layout.kind == ControlKind::Button) AttachOwnerButton(hwnd);
     if (layout.kind == ControlKind::CheckList) AttachCheckList(hwnd);
+    // Under visual styles a check box or a group box draws its caption in the theme's colour,
+    // whatever WM_CTLCOLORSTATIC set: these keep the classic look, which takes the colour.
+    if (layout.kind == ControlKind::CheckBox || layout.kind == ControlKind::GroupBox) {
+      SetWindowTheme(hwnd, L"", L"");
+    }
     const Entry& entry =
         entries_.emplace(layout.id, Entry{&layout, hwnd, layout.textColour, CLR_INVALID, {}})
             .first->second;
