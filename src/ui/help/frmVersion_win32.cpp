@@ -75,6 +75,9 @@ LRESULT TfrmVersion::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:  // closing only hides: the dialog lives as long as the program
       ShowWindow(Handle(), SW_HIDE);
       return 0;
+    case WM_COMMAND:  // Enter and Esc, as the message loop gives a dialog's keys
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) ShowWindow(Handle(), SW_HIDE);
+      return 0;
     case WM_DPICHANGED:
       OnDpiChanged(lParam);
       return 0;

@@ -6,6 +6,7 @@
 #include "ui/help/MailIcon.h"
 #include "ui/help/VersionPage.h"
 #include "ui/help/frmVersion.h"
+#include "win32/MessageLoop.h"
 
 namespace tokiwake::test {
 namespace {
@@ -74,6 +75,19 @@ TEST_F(VersionMenuTest, ThePageIsReplacedOnEveryUseAndAPictureInPlaceIsKept) {
   EXPECT_EQ(Attributes(page) & kHiddenReadOnlySystem, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
   EXPECT_EQ(ReadBytes(picture), "GIF89a the user's own");
   EXPECT_TRUE(IsWindowVisible(dialog_.Handle()));
+}
+
+// Each key goes to the focus, as the keyboard sends it, through the program's message loop.
+TEST_F(VersionMenuTest, EscAndEnterCloseTheDialogAsTheyCloseADialog) {
+  StartWithDialog();
+  for (const UINT key : {VK_ESCAPE, VK_RETURN}) {
+    ChooseVersion();
+    ASSERT_TRUE(IsWindowVisible(dialog_.Handle()));
+    ASSERT_TRUE(IsChild(dialog_.Handle(), GetFocus()) || GetFocus() == dialog_.Handle());
+    PostKeyPress(GetFocus(), key);
+    PumpPendingMessages(Conv().Handle());
+    EXPECT_FALSE(IsWindowVisible(dialog_.Handle())) << "key " << key;
+  }
 }
 
 // The picture the program carries: GIF89a, a 58 x 39 screen, 256 colours in the global table.
