@@ -82,7 +82,7 @@ target_link_libraries(win_tests PRIVATE win_harness tokiwake_ui)
 file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS tests/win/e2e/*.cpp)
 add_executable(e2e_tests ${E2E_TEST_SOURCES})
 tokiwake_target(e2e_tests)
-target_link_libraries(e2e_tests PRIVATE win_harness)
+target_link_libraries(e2e_tests PRIVATE win_harness version)
 add_dependencies(e2e_tests tokiwake)
 
 # Each test is an entry of its own, so that a failure names itself and a rerun can pick it. Under

@@ -83,7 +83,6 @@ TEST_F(VersionMenuTest, EscAndEnterCloseTheDialogAsTheyCloseADialog) {
   for (const UINT key : {VK_ESCAPE, VK_RETURN}) {
     ChooseVersion();
     ASSERT_TRUE(IsWindowVisible(dialog_.Handle()));
-    ASSERT_TRUE(IsChild(dialog_.Handle(), GetFocus()) || GetFocus() == dialog_.Handle());
     PostKeyPress(GetFocus(), key);
     PumpPendingMessages(Conv().Handle());
     EXPECT_FALSE(IsWindowVisible(dialog_.Handle())) << "key " << key;
