@@ -5,12 +5,33 @@ namespace tokiwake {
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+
+template <typename Function>
+Function FunctionIn(HMODULE module, const char* name) {
+  const FARPROC found = module != nullptr ? GetProcAddress(module, name) : nullptr;
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
 
 template <typename Function>
 Function UserFunction(const char* name) {
-  const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+  return FunctionIn<Function>(GetModuleHandleW(L"user32.dll"), name);
+}
+
+// Windows 8.1 knows each monitor's dpi, but not yet each window's.
+UINT MonitorDpi(HWND window) {
+  static const auto perMonitor = FunctionIn<GetDpiForMonitorFunction>(
+      LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32), "GetDpiForMonitor");
+  UINT x = 0;
+  UINT y = 0;
+  if (perMonitor == nullptr || window == nullptr ||
+      FAILED(
+          perMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y))) {
+    return 0;
+  }
+  return y;
 }
 
 // The frame around a client area at `dpi`; at the screen's dpi where the system knows no other.
@@ -36,6 +57,7 @@ int DpiOf(HWND window) {
   if (perWindow != nullptr && window != nullptr) {
     if (const UINT dpi = perWindow(window); dpi != 0) return static_cast<int>(dpi);
   }
+  if (const UINT dpi = MonitorDpi(window); dpi != 0) return static_cast<int>(dpi);
   HDC dc = GetDC(window);
   const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
   ReleaseDC(window, dc);

@@ -8,9 +8,8 @@
 
 namespace tokiwake {
 
-// The window's own dpi where the system gives each monitor its own (Windows 10 1607 and later),
-// else the screen's: a program that must start on Windows 7 and under Wine asks for the newer
-// functions by name.
+// The window's own dpi (Windows 10 1607 and later), else its monitor's (8.1), else the screen's: a
+// program that must start on Windows 7 and under Wine asks for the newer functions by name.
 int DpiOf(HWND window);
 
 // The outer size whose client area is `client` at `dpi`, with the frame as the system draws it
