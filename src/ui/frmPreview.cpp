@@ -56,12 +56,13 @@ bool TfrmPreview::Create() {
   }
   const int buttonsTop = kClientHeight - kMargin - kButtonHeight;
   const int summaryTop = buttonsTop - kMargin - 16;
-  const RECT listAt = At(kMargin, kMargin, kClientWidth - 2 * kMargin, summaryTop - 2 * kMargin);
-  list_.Create(Handle(), kList, Scaled(listAt), kColumns, Font(), Dpi(),
-               [this](size_t row, int column) {
+  list_.Create(Handle(), kList,
+               At(kMargin, kMargin, kClientWidth - 2 * kMargin, summaryTop - 2 * kMargin), kColumns,
+               Font(), [this](size_t row, int column) {
                  return PreviewCell(preview_->Rows()[row], static_cast<PreviewColumn>(column));
                });
-  AnchorChild(list_.Handle(), listAt, kAnchorAll);
+  AnchorChild(list_.Handle(), kAnchorAll);
+  list_.Rescale(Font(), Dpi());
   summary_ = AddChild(L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 0,
                       At(kMargin, summaryTop, kClientWidth - 2 * kMargin, 16), kSummary,
                       kAnchorLeft | kAnchorRight | kAnchorBottom);

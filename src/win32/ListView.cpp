@@ -27,8 +27,7 @@ VirtualListView::~VirtualListView() {
 }
 
 HWND VirtualListView::Create(HWND parent, int id, const RECT& at,
-                             std::span<const ListColumn> columns, HFONT font, int dpi,
-                             CellText cellText) {
+                             std::span<const ListColumn> columns, HFONT font, CellText cellText) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&classes);
   cellText_ = std::move(cellText);
@@ -45,12 +44,12 @@ HWND VirtualListView::Create(HWND parent, int id, const RECT& at,
     std::wstring title = ToWide(columns[i].title);
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    column.cx = ScaleForDpi(columns[i].width, dpi);
+    column.cx = columns[i].width;
     column.pszText = title.data();
     column.iSubItem = static_cast<int>(i);
     SendMessageW(list_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
-  Rescale(font, dpi);
+  Rescale(font, kLayoutDpi);
   return list_;
 }
 

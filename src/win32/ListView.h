@@ -28,7 +28,7 @@ class VirtualListView {
   VirtualListView& operator=(const VirtualListView&) = delete;
 
   HWND Create(HWND parent, int id, const RECT& at, std::span<const ListColumn> columns, HFONT font,
-              int dpi, CellText cellText);
+              CellText cellText);
   HWND Handle() const { return list_; }
   // Rows as tall as the font needs and columns as wide as the dpi makes them.
   void Rescale(HFONT font, int dpi);

@@ -69,8 +69,14 @@ HWND ResizableDialog::AddChild(const wchar_t* className, const Text& text, DWORD
   return child;
 }
 
-void ResizableDialog::AnchorChild(HWND child, const RECT& at, unsigned anchors) {
+void ResizableDialog::AnchorChild(HWND child, unsigned anchors) {
+  RECT at{};
+  GetWindowRect(child, &at);
+  MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&at), 2);
   anchored_.push_back({child, at, anchors});
+  const RECT place = Scaled(at);
+  SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ResizableDialog::Layout(int width, int height) {

@@ -34,9 +34,9 @@ class ResizableDialog : public Window {
   // A child at `at` in the client area as it was created.
   HWND AddChild(const wchar_t* className, const Text& text, DWORD style, DWORD exStyle,
                 const RECT& at, int id, unsigned anchors);
-  // Keeps an existing child (one made by a wrapper at Scaled(at)) in place as the dialog is
-  // resized.
-  void AnchorChild(HWND child, const RECT& at, unsigned anchors);
+  // Keeps an existing child (one a wrapper made at its place at 96 dpi) in place, scaled, as the
+  // dialog is resized.
+  void AnchorChild(HWND child, unsigned anchors);
   HFONT Font() const { return font_.get(); }
   int Dpi() const { return dpi_; }
   RECT Scaled(const RECT& at) const;
