@@ -4,6 +4,9 @@ set(TOKIWAKE_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 if(NOT MSVC)
   add_link_options(-static -static-libgcc -static-libstdc++)
+else()
+  # The manifest is src/ui/tokiwake.manifest, built in through tokiwake.rc; not a second one.
+  add_link_options(/MANIFEST:NO)
 endif()
 
 # One way only: text, then the Win32 toolkit, then the logic with its Windows halves, then the
