@@ -1,8 +1,12 @@
 # Windows tree: tokiwake.exe and the Windows test programs, cross-compiled and linked statically.
-set(TOKIWAKE_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid shlwapi imm32 psapi)
+set(TOKIWAKE_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid shlwapi imm32 psapi
+  uxtheme)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 if(NOT MSVC)
   add_link_options(-static -static-libgcc -static-libstdc++)
+else()
+  # The manifest is src/ui/tokiwake.manifest, built in through tokiwake.rc; not a second one.
+  add_link_options(/MANIFEST:NO)
 endif()
 
 # One way only, as the rooms include each other: the portable logic with its Windows halves
@@ -67,8 +71,11 @@ file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS tests/win/*.cpp)
 list(FILTER WIN_TEST_SOURCES EXCLUDE REGEX "/tests/win/(harness|e2e|bench|stress)/")
 file(GLOB HARNESS_TESTS CONFIGURE_DEPENDS tests/win/harness/*Test.cpp)
 list(APPEND WIN_TEST_SOURCES ${HARNESS_TESTS})
-# MailIcon.rc: the version page's picture, which the window writes from the running program.
-add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp src/ui/MailIcon.rc)
+# MailIcon.rc: the version page's picture, which the window writes from the running program;
+# tokiwake.rc: the program's manifest, so that the window under test has the controls, the
+# visual style and the dpi awareness it has in the program.
+add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp src/ui/MailIcon.rc
+  src/ui/tokiwake.rc)
 tokiwake_target(win_tests)
 target_link_libraries(win_tests PRIVATE win_harness tokiwake_ui)
 
@@ -76,7 +83,7 @@ target_link_libraries(win_tests PRIVATE win_harness tokiwake_ui)
 file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS tests/win/e2e/*.cpp)
 add_executable(e2e_tests ${E2E_TEST_SOURCES})
 tokiwake_target(e2e_tests)
-target_link_libraries(e2e_tests PRIVATE win_harness)
+target_link_libraries(e2e_tests PRIVATE win_harness version)
 add_dependencies(e2e_tests tokiwake)
 
 # Each test is an entry of its own, so that a failure names itself and a rerun can pick it. Under

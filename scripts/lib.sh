@@ -28,6 +28,29 @@ make_wine_prefix() {
   touch "$WINEPREFIX/.tokiwake-ready"
 }
 
+# The caption buttons are glyphs of the symbol font Marlett, which Wine's own fonts (Debian's
+# fonts-wine) hold; Wine looks for it in the prefix's Fonts folder, and without it draws the
+# buttons' letters ("0 1 r") in another face. Also given to prefixes made before this was here.
+install_symbol_font() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  [ -f "$fonts/marlett.ttf" ] && return 0
+  mkdir -p "$fonts"
+  cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+}
+
+# A prefix beside the usual one whose screen has `dpi` dots per inch, for looking at the window as
+# a larger setting shows it; it becomes the prefix of this shell and of the scripts it starts.
+use_dpi_prefix() {
+  local dpi=$1
+  export TOKIWAKE_WINEPREFIX="${WINEPREFIX}-${dpi}dpi"
+  export WINEPREFIX="$TOKIWAKE_WINEPREFIX"
+  make_wine_prefix
+  install_symbol_font
+  DISPLAY= "$(wine_cmd)" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+    /d "$dpi" /f >/dev/null 2>&1
+  wineserver -w 2>/dev/null || true
+}
+
 winepath_of() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
 
 # Starts Xvfb when there is no display; sets STARTED_XVFB so that the caller can stop it. Xvfb picks

@@ -15,6 +15,7 @@
 #include "ui/convert_layout.h"
 #include "ui/frmPreview.h"
 #include "win32/CheckList.h"
+#include "win32/Dpi.h"
 #include "win32/OwnerButton.h"
 #include "win32/Placement.h"
 
@@ -48,7 +49,11 @@ bool Tconv::Create() {
     return false;
   }
   BuildMenu();
-  controls_.Create(Handle(), MainLayout(), kMainLook);
+  const int dpi = DpiOf(Handle());
+  const SIZE outer = OuterSize(kMainHeight, dpi);
+  SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  controls_.Create(Handle(), MainLayout(), kMainLook, dpi);
   HWND combo = Control(ids::txt_TimeReName);
   for (const char* preset : PresetPatterns()) {
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(preset).c_str()));
@@ -84,6 +89,18 @@ void Tconv::BuildMenu() {
   SetMenu(Handle(), bar);
 }
 
+SIZE Tconv::OuterSize(int height, int dpi) const {
+  return ScaleOuter({kMainWidth, height}, kMainStyle, 0, true, dpi);
+}
+
+// Another monitor, another dpi: the place the system suggests, and every control and font scaled
+// from the layout anew.
+void Tconv::OnDpiChanged(int dpi, LPARAM suggested) {
+  TakeSuggestedPlace(Handle(), suggested);
+  controls_.Rescale(dpi);
+  FitComboDropDown(Control(ids::txt_TimeReName), static_cast<int>(PresetPatterns().size()));
+}
+
 void Tconv::SetText(int id, const Text& text) {
   const bool changed = controls_.SetText(id, text);
   // Edits report the change themselves, synchronously; the combo box's own field does not.
@@ -113,6 +130,9 @@ LRESULT Tconv::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), lParam);
+      return 0;
     case WM_SHOWWINDOW:
       if (wParam != 0 && lParam == 0 && !shown_) {
         shown_ = true;
@@ -197,7 +217,8 @@ void Tconv::OnPresetChosen() {
 }
 
 void Tconv::FormCreate() {
-  PlaceOnWorkArea(Handle(), kMainWidth, kMainHeight);
+  const SIZE outer = OuterSize(kMainHeight, controls_.Dpi());
+  PlaceOnWorkArea(Handle(), outer.cx, outer.cy);
   VersionNumber = kVersionNumber;
   wchar_t windows[256] = {};
   GetWindowsDirectoryW(windows, 256);
@@ -265,8 +286,8 @@ void Tconv::FormDblClick() {
   if (!IsKeyDown(VK_SHIFT) || !IsKeyDown(VK_CONTROL)) return;
   RECT rc{};
   GetWindowRect(Handle(), &rc);
-  SetWindowPos(Handle(), nullptr, 0, 0, rc.right - rc.left, kEnlargedHeight,
-               SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(Handle(), nullptr, 0, 0, rc.right - rc.left,
+               OuterSize(kEnlargedHeight, controls_.Dpi()).cy, SWP_NOMOVE | SWP_NOZORDER);
 }
 
 void Tconv::cmd_CloseClick() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }

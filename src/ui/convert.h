@@ -78,6 +78,9 @@ class Tconv : public Window, public RunProgress, public RunPrompts {
  private:
   void OnCommand(int id, int code);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
+  // The window's outer size for a height at 96 dpi.
+  SIZE OuterSize(int height, int dpi) const;
+  void OnDpiChanged(int dpi, LPARAM suggested);
   void OnCloseRequest();
   void OnMenuOpening(HMENU menu);
   void BuildMenu();

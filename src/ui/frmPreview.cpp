@@ -14,6 +14,7 @@ namespace tokiwake {
 
 namespace {
 
+// At 96 dpi; the dialog scales them to its own.
 constexpr int kClientWidth = 720;
 constexpr int kClientHeight = 400;
 constexpr int kMargin = 8;
@@ -61,6 +62,7 @@ bool TfrmPreview::Create() {
                  return preview_->Cell(row, static_cast<PreviewColumn>(column));
                });
   AnchorChild(list_.Handle(), Anchor::kAll);
+  list_.Rescale(Font(), Dpi());
   summary_ = AddChild(L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 0,
                       At(kMargin, summaryTop, kClientWidth - 2 * kMargin, 16), kSummary,
                       Anchor::kLeft | Anchor::kRight | Anchor::kBottom);
@@ -76,6 +78,8 @@ bool TfrmPreview::Create() {
            At(left, buttonsTop, 73, kButtonHeight), kClose, corner);
   return true;
 }
+
+void TfrmPreview::OnDpiChanged() { list_.Rescale(Font(), Dpi()); }
 
 void TfrmPreview::OnShown() {
   ShowProgress();

@@ -22,6 +22,7 @@ class TfrmPreview final : public ResizableDialog, public PreviewPresenter, priva
  private:
   bool Create();
   void OnShown() override;
+  void OnDpiChanged() override;
   void OnCommand(int id, int code) override;
   void OnCloseRequest() override;
   LRESULT OnNotify(const NMHDR& header) override;

@@ -109,6 +109,7 @@ class BrowserView::Site final : public IOleClientSite,
   STDMETHODIMP DiscardUndoState() override { return E_NOTIMPL; }
   STDMETHODIMP DeactivateAndUndo() override { return E_NOTIMPL; }
   STDMETHODIMP OnPosRectChange(LPCRECT) override { return S_OK; }
+  void SetArea(const RECT& area) { area_ = area; }
 
   // IOleInPlaceUIWindow and IOleInPlaceFrame
   STDMETHODIMP GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
@@ -194,6 +195,17 @@ HRESULT BrowserView::Navigate(const Text& location, long flags) {
 void BrowserView::Repaint() {
   RedrawWindow(control_->parent, &control_->area, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void BrowserView::Move(const RECT& area) {
+  control_->area = area;
+  control_->site->SetArea(area);
+  IOleInPlaceObject* inPlace = nullptr;
+  if (SUCCEEDED(control_->object->QueryInterface(IID_IOleInPlaceObject,
+                                                 reinterpret_cast<void**>(&inPlace)))) {
+    inPlace->SetObjectRects(&area, &area);
+    inPlace->Release();
+  }
 }
 
 void BrowserView::Focus() {

@@ -23,6 +23,8 @@ class BrowserView {
   HRESULT Navigate(const Text& location, long flags);
   void Repaint();
   void Focus();
+  // Takes `area` of the parent's client area instead.
+  void Move(const RECT& area);
 
  private:
   class Site;

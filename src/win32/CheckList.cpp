@@ -4,11 +4,13 @@
 #include <commctrl.h>
 
 #include "platform/Cp932.h"
+#include "win32/Dpi.h"
 
 namespace tokiwake {
 
 namespace {
 
+// At 96 dpi.
 constexpr int kBoxSize = 11;
 constexpr int kTextGap = 4;
 
@@ -22,7 +24,7 @@ LRESULT CALLBACK CheckListProc(HWND list, UINT message, WPARAM wParam, LPARAM lP
   if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
     const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, lParam);
     const int x = static_cast<short>(LOWORD(lParam));
-    if (HIWORD(hit) == 0 && x < kBoxSize + 2) Toggle(list, LOWORD(hit));
+    if (HIWORD(hit) == 0 && x < ScaleForDpi(kBoxSize + 2, DpiOf(list))) Toggle(list, LOWORD(hit));
   } else if (message == WM_CHAR && wParam == L' ') {
     Toggle(list, static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
     return 0;
@@ -41,17 +43,19 @@ void DrawCheckItem(const DRAWITEMSTRUCT& item) {
   const bool enabled = IsWindowEnabled(list) != FALSE;
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   RECT rc = item.rcItem;
+  const int dpi = DpiOf(list);
+  const int boxSize = ScaleForDpi(kBoxSize, dpi);
 
   FillRect(item.hDC, &rc, GetSysColorBrush(COLOR_WINDOW));
-  RECT box{rc.left + 1, rc.top + (rc.bottom - rc.top - kBoxSize) / 2, 0, 0};
-  box.right = box.left + kBoxSize;
-  box.bottom = box.top + kBoxSize;
+  RECT box{rc.left + 1, rc.top + (rc.bottom - rc.top - boxSize) / 2, 0, 0};
+  box.right = box.left + boxSize;
+  box.bottom = box.top + boxSize;
   UINT state = DFCS_BUTTONCHECK | DFCS_FLAT;
   if (IsTicked(list, index)) state |= DFCS_CHECKED;
   if (!enabled) state |= DFCS_INACTIVE;
   DrawFrameControl(item.hDC, &box, DFC_BUTTON, state);
 
-  RECT textRect{box.right + kTextGap, rc.top, rc.right, rc.bottom};
+  RECT textRect{box.right + ScaleForDpi(kTextGap, dpi), rc.top, rc.right, rc.bottom};
   const std::wstring text = ToWide(CheckItemText(list, index));
   SIZE extent{};
   GetTextExtentPoint32W(item.hDC, text.c_str(), static_cast<int>(text.size()), &extent);

@@ -1,5 +1,7 @@
 #include "win32/Controls.h"
 
+#include <uxtheme.h>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -108,9 +110,9 @@ void FitComboDropDown(HWND combo, int rows) {
   FitClosedComboHeight(combo, closedHeight);
 }
 
-HFONT CreateUiFont(const char* face, int points) {
+HFONT CreateUiFont(const char* face, int points, int dpi) {
   LOGFONTW lf{};
-  lf.lfHeight = -MulDiv(points, 96, 72);
+  lf.lfHeight = -FontPixels(points, dpi);
   lf.lfCharSet = SHIFTJIS_CHARSET;
   lf.lfQuality = DEFAULT_QUALITY;
   const std::wstring wideFace = ToWide(face);
@@ -128,49 +130,77 @@ Text GetText(HWND window) {
 
 HFONT ControlSet::FontOf(int points) {
   OwnedFont& font = fonts_[points];
-  if (!font) font.Reset(CreateUiFont(fontFace_, points));
+  if (!font) font.Reset(CreateUiFont(fontFace_, points, dpi_));
   return font.get();
 }
 
-void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, const ControlLook& look) {
+ControlSet::Placed ControlSet::PlaceOf(const ControlSpec& layout) {
+  HFONT font = FontOf(layout.fontPoints);
+  const ControlBox box = PlaceAtDpi(table_, layout, dpi_);
+  if (layout.width == 0) {
+    const SIZE size = CaptionSize(parent_, font, layout.caption);
+    return {box.left, box.top, size.cx, size.cy, font};
+  }
+  return {box.left, box.top, box.right - box.left, box.bottom - box.top, font};
+}
+
+void ControlSet::FitRows(const Entry& entry, const Placed& place) const {
+  const ControlSpec& layout = *entry.layout;
+  if (layout.kind != ControlKind::kCheckList && layout.kind != ControlKind::kCombo) return;
+  const int rows = RowHeight(parent_, place.font, ScaleForDpi(layout.itemHeight, dpi_));
+  if (layout.kind == ControlKind::kCheckList) SendMessageW(entry.hwnd, LB_SETITEMHEIGHT, 0, rows);
+  if (layout.kind == ControlKind::kCombo) {
+    SendMessageW(entry.hwnd, CB_SETITEMHEIGHT, 0, rows);
+    FitClosedComboHeight(entry.hwnd, place.height);
+  }
+}
+
+void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, const ControlLook& look,
+                        int dpi) {
+  parent_ = parent;
+  table_ = specs;
+  dpi_ = dpi;
   fontFace_ = look.fontFace;
   formColour_ = look.formColour;
   formBrush_.Reset(CreateSolidBrush(formColour_));
   labelBrush_.Reset(CreateSolidBrush(GetSysColor(COLOR_ACTIVEBORDER)));
   HINSTANCE instance = GetModuleHandleW(nullptr);
   for (const ControlSpec& layout : specs) {
-    int left = layout.left;
-    int top = layout.top;
-    if (layout.groupId != 0) {
-      const ControlSpec& group = LayoutOf(layout.groupId);
-      left += group.left;
-      top += group.top;
-    }
-    HFONT font = FontOf(layout.fontPoints);
-    int width = layout.width;
-    int height = layout.height;
-    if (width == 0) {
-      const SIZE size = CaptionSize(parent, font, layout.caption);
-      width = size.cx;
-      height = size.cy;
-    }
+    const Placed place = PlaceOf(layout);
     const WindowClassAndStyle cls = ClassFor(layout.kind);
-    HWND hwnd = CreateWindowExW(cls.exStyle, cls.className, ToWide(layout.caption).c_str(),
-                                WS_CHILD | WS_VISIBLE | cls.style, left, top, width, height, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance,
-                                nullptr);
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    HWND hwnd = CreateWindowExW(
+        cls.exStyle, cls.className, ToWide(layout.caption).c_str(),
+        WS_CHILD | WS_VISIBLE | cls.style, place.left, place.top, place.width, place.height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(place.font), FALSE);
     if (layout.kind == ControlKind::kButton) AttachOwnerButton(hwnd);
-    if (layout.kind == ControlKind::kCheckList) {
-      SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, RowHeight(parent, font, layout.itemHeight));
-      AttachCheckList(hwnd);
+    if (layout.kind == ControlKind::kCheckList) AttachCheckList(hwnd);
+    // Under visual styles a check box or a group box draws its caption in the theme's colour,
+    // whatever WM_CTLCOLORSTATIC set: these keep the classic look, which takes the colour.
+    if (layout.kind == ControlKind::kCheckBox || layout.kind == ControlKind::kGroupBox) {
+      SetWindowTheme(hwnd, L"", L"");
     }
-    if (layout.kind == ControlKind::kCombo) {
-      SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, RowHeight(parent, font, layout.itemHeight));
-      FitClosedComboHeight(hwnd, layout.height);
-    }
-    entries_.emplace(layout.id, Entry{&layout, hwnd, layout.textColour, CLR_INVALID, OwnedBrush{}});
+    const Entry& entry =
+        entries_.emplace(layout.id, Entry{&layout, hwnd, layout.textColour, CLR_INVALID, {}})
+            .first->second;
+    FitRows(entry, place);
   }
+}
+
+void ControlSet::Rescale(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  // The old fonts go only once no control uses them.
+  const std::map<int, OwnedFont> oldFonts = std::move(fonts_);
+  fonts_.clear();
+  for (const auto& [id, entry] : entries_) {
+    const Placed place = PlaceOf(*entry.layout);
+    SendMessageW(entry.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(place.font), FALSE);
+    SetWindowPos(entry.hwnd, nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    FitRows(entry, place);
+  }
+  RedrawWindow(parent_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 HWND ControlSet::Get(int id) const { return entries_.at(id).hwnd; }

@@ -9,47 +9,12 @@
 
 #include "platform/Handles_win32.h"
 #include "text/SjisText.h"
+#include "win32/ControlSpec.h"
 
 namespace tokiwake {
 
-enum class ControlKind {
-  kSunkenLabel,
-  kEdit,
-  kButton,
-  kGroupBox,
-  kCheckBox,
-  kCheckList,
-  kLabel,
-  kCombo,
-};
-
-struct ControlSpec {
-  int id;
-  const char* name;
-  ControlKind kind;
-  int groupId;  // 0: placed on the client area; else relative to that group box
-  int left, top, width, height;
-  const char* caption;
-  int fontPoints;
-  COLORREF textColour;
-  int itemHeight;  // lists and combo boxes, at least; a taller font gets taller rows. 0 elsewhere
-};
-
-inline constexpr COLORREF kBlack = RGB(0, 0, 0);
-inline constexpr COLORREF kBlue = RGB(0, 0, 255);
-inline constexpr COLORREF kMaroon = RGB(128, 0, 0);
-inline constexpr COLORREF kRed = RGB(255, 0, 0);
-inline constexpr COLORREF kYellow = RGB(255, 255, 0);
-inline constexpr COLORREF kLime = RGB(0, 255, 0);
-
-// What the application decides for all of its controls.
-struct ControlLook {
-  const char* fontFace;  // every control's font, in the size its row gives
-  COLORREF formColour;   // the window's background, behind labels, check boxes and group boxes
-};
-
-// A font of that face in Shift_JIS, `points` high at 96 dpi.
-HFONT CreateUiFont(const char* face, int points);
+// A font of that face in Shift_JIS, `points` high at `dpi`.
+HFONT CreateUiFont(const char* face, int points, int dpi);
 // The size of the text in that font; a label without a width takes the width of its caption.
 SIZE CaptionSize(HWND parent, HFONT font, const char* caption);
 // Reads a window's text as code page 932 bytes.
@@ -59,8 +24,12 @@ void FitComboDropDown(HWND combo, int rows);
 
 class ControlSet {
  public:
-  // Creates every control of the table on `parent`, in table order, which is the tab order.
-  void Create(HWND parent, std::span<const ControlSpec> specs, const ControlLook& look);
+  // Creates every control of the table on `parent`, in table order, which is the tab order, placed
+  // and lettered for `dpi`.
+  void Create(HWND parent, std::span<const ControlSpec> specs, const ControlLook& look, int dpi);
+  // Places and letters every control anew for another dpi.
+  void Rescale(int dpi);
+  int Dpi() const { return dpi_; }
 
   HWND Get(int id) const;
   const ControlSpec& LayoutOf(int id) const;
@@ -88,11 +57,20 @@ class ControlSet {
     COLORREF background;
     OwnedBrush brush;
   };
+  struct Placed {
+    int left, top, width, height;
+    HFONT font;
+  };
   HFONT FontOf(int points);
+  Placed PlaceOf(const ControlSpec& layout);
+  void FitRows(const Entry& entry, const Placed& place) const;
 
+  HWND parent_ = nullptr;
+  std::span<const ControlSpec> table_;
+  int dpi_ = kLayoutDpi;
   std::map<int, Entry> entries_;
   const char* fontFace_ = nullptr;
-  std::map<int, OwnedFont> fonts_;  // by size in points
+  std::map<int, OwnedFont> fonts_;  // by size in points, at dpi_
   COLORREF formColour_ = CLR_INVALID;
   OwnedBrush formBrush_;
   OwnedBrush labelBrush_;

@@ -4,19 +4,20 @@
 #include <commctrl.h>
 
 #include "platform/Cp932.h"
+#include "win32/ControlSpec.h"
 
 namespace tokiwake {
 
 namespace {
 
-int RowHeight(HWND list, HFONT font) {
+int RowHeight(HWND list, HFONT font, int dpi) {
   HDC dc = GetDC(list);
   HGDIOBJ old = SelectObject(dc, font);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
   SelectObject(dc, old);
   ReleaseDC(list, dc);
-  return metrics.tmHeight + 4;
+  return metrics.tmHeight + ScaleForDpi(4, dpi);
 }
 
 }  // namespace
@@ -30,17 +31,13 @@ HWND VirtualListView::Create(HWND parent, int id, const RECT& at,
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&classes);
   cellText_ = std::move(cellText);
+  columns_ = columns;
   list_ = CreateWindowExW(
       WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, at.left,
       at.top, at.right - at.left, at.bottom - at.top, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (list_ == nullptr) return nullptr;
-  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  // A row is as tall as the font, and an underscore drawn below it would be cut off: an image list
-  // of blank images a few pixels taller gives each row that room.
-  images_ = ImageList_Create(1, RowHeight(list_, font), ILC_COLOR, 0, 0);
-  SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images_));
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
   for (size_t i = 0; i < columns.size(); ++i) {
@@ -52,7 +49,21 @@ HWND VirtualListView::Create(HWND parent, int id, const RECT& at,
     column.iSubItem = static_cast<int>(i);
     SendMessageW(list_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
+  Rescale(font, kLayoutDpi);
   return list_;
+}
+
+void VirtualListView::Rescale(HFONT font, int dpi) {
+  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  // A row is as tall as the font, and an underscore drawn below it would be cut off: an image list
+  // of blank images a few pixels taller gives each row that room.
+  HIMAGELIST old = images_;
+  images_ = ImageList_Create(1, RowHeight(list_, font, dpi), ILC_COLOR, 0, 0);
+  SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images_));
+  if (old != nullptr) ImageList_Destroy(old);
+  for (size_t i = 0; i < columns_.size(); ++i) {
+    SendMessageW(list_, LVM_SETCOLUMNWIDTH, i, ScaleForDpi(columns_[i].width, dpi));
+  }
 }
 
 void VirtualListView::SetRowCount(size_t rows) {

@@ -14,7 +14,7 @@ namespace tokiwake {
 
 struct ListColumn {
   const char* title;
-  int width;
+  int width;  // at 96 dpi
 };
 
 class VirtualListView {
@@ -30,6 +30,8 @@ class VirtualListView {
   HWND Create(HWND parent, int id, const RECT& at, std::span<const ListColumn> columns, HFONT font,
               CellText cellText);
   HWND Handle() const { return list_; }
+  // Rows as tall as the font needs and columns as wide as the dpi makes them.
+  void Rescale(HFONT font, int dpi);
 
   // The rows it shows now; the view keeps its scroll position.
   void SetRowCount(size_t rows);
@@ -40,6 +42,7 @@ class VirtualListView {
  private:
   HWND list_ = nullptr;
   HIMAGELIST images_ = nullptr;
+  std::span<const ListColumn> columns_;
   CellText cellText_;
 };
 

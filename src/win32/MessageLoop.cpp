@@ -3,8 +3,19 @@
 namespace tokiwake {
 
 namespace {
+
+// The top-level window of ours that a message is for: the window itself, or one it owns and
+// shows beside itself (a modal one runs a loop of its own).
+HWND DialogFor(HWND dialogWindow, const MSG& msg) {
+  if (dialogWindow == nullptr || !IsWindow(dialogWindow)) return nullptr;
+  HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  if (root != nullptr && GetWindow(root, GW_OWNER) == dialogWindow) return root;
+  return dialogWindow;
+}
+
 void Dispatch(HWND dialogWindow, MSG& msg) {
-  if (dialogWindow != nullptr && IsWindow(dialogWindow) && IsDialogMessageW(dialogWindow, &msg)) {
+  if (HWND dialog = DialogFor(dialogWindow, msg);
+      dialog != nullptr && IsDialogMessageW(dialog, &msg)) {
     return;
   }
   TranslateMessage(&msg);

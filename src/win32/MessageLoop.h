@@ -5,8 +5,9 @@
 
 namespace tokiwake {
 
-// Dispatches every message that is waiting, with the dialog keys (Tab) of `dialogWindow`; a quit
-// request met on the way is put back for the outer loop.
+// Dispatches every message that is waiting, with the dialog keys (Tab, Enter, Esc) of
+// `dialogWindow` and of the windows it owns; a quit request met on the way is put back for the
+// outer loop.
 void PumpPendingMessages(HWND dialogWindow);
 
 // Runs until the quit message; returns its exit code.

@@ -2,6 +2,7 @@
 
 #include "platform/Cp932.h"
 #include "win32/Controls.h"
+#include "win32/Dpi.h"
 #include "win32/Placement.h"
 
 namespace tokiwake {
@@ -28,23 +29,39 @@ bool ResizableDialog::CreateResizable(HWND owner, const wchar_t* className, cons
                                       int fontPoints) {
   owner_ = owner;
   createdClient_ = {clientWidth, clientHeight};
-  RECT outer{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
-  minimumOuter_ = {outer.right - outer.left, outer.bottom - outer.top};
-  font_.Reset(CreateUiFont(fontFace, fontPoints));
+  fontFace_ = fontFace;
+  fontPoints_ = fontPoints;
+  minimumOuter_ = OuterForClient(createdClient_, kStyle, kExStyle, false, kLayoutDpi);
   if (!CreateTopLevel(className, ToWide(caption).c_str(), kStyle, kExStyle, minimumOuter_.cx,
                       minimumOuter_.cy, owner, nullptr, nullptr)) {
     return false;
   }
+  ApplyDpi(DpiOf(Handle()));
+  SetWindowPos(Handle(), nullptr, 0, 0, minimumOuter_.cx, minimumOuter_.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   CentreOnOwner(Handle());
   return true;
 }
 
+RECT ResizableDialog::Scaled(const RECT& at) const { return ScaleRect(at, dpi_); }
+
+void ResizableDialog::ApplyDpi(int dpi) {
+  dpi_ = dpi;
+  const SIZE client{ScaleForDpi(createdClient_.cx, dpi), ScaleForDpi(createdClient_.cy, dpi)};
+  minimumOuter_ = OuterForClient(client, kStyle, kExStyle, false, dpi);
+  OwnedFont old = std::move(font_);
+  font_.Reset(CreateUiFont(fontFace_, fontPoints_, dpi));
+  for (const Anchored& item : anchored_) {
+    SendMessageW(item.child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  }
+}
+
 HWND ResizableDialog::AddChild(const wchar_t* className, const Text& text, DWORD style,
                                DWORD exStyle, const RECT& at, int id, Anchor anchors) {
+  const RECT place = Scaled(at);
   HWND child = CreateWindowExW(
-      exStyle, className, ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | style, at.left, at.top,
-      at.right - at.left, at.bottom - at.top, Handle(),
+      exStyle, className, ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
+      place.top, place.right - place.left, place.bottom - place.top, Handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (child == nullptr) return nullptr;
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -57,16 +74,19 @@ void ResizableDialog::AnchorChild(HWND child, Anchor anchors) {
   GetWindowRect(child, &at);
   MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&at), 2);
   anchored_.push_back({child, at, anchors});
+  const RECT place = Scaled(at);
+  SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ResizableDialog::Layout(int width, int height) {
   HDWP positions = BeginDeferWindowPos(static_cast<int>(anchored_.size()));
   for (const Anchored& item : anchored_) {
-    RECT at = item.at;
+    RECT at = Scaled(item.at);
     Place(at.left, at.right, HasEdge(item.anchors, Anchor::kLeft),
-          HasEdge(item.anchors, Anchor::kRight), createdClient_.cx, width);
+          HasEdge(item.anchors, Anchor::kRight), ScaleForDpi(createdClient_.cx, dpi_), width);
     Place(at.top, at.bottom, HasEdge(item.anchors, Anchor::kTop),
-          HasEdge(item.anchors, Anchor::kBottom), createdClient_.cy, height);
+          HasEdge(item.anchors, Anchor::kBottom), ScaleForDpi(createdClient_.cy, dpi_), height);
     if (positions != nullptr) {
       positions =
           DeferWindowPos(positions, item.child, nullptr, at.left, at.top, at.right - at.left,
@@ -111,6 +131,12 @@ LRESULT ResizableDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_SIZE:
       Layout(LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_DPICHANGED:
+      // Scaled first: the move that follows lays the children out at the new dpi.
+      ApplyDpi(HIWORD(wParam));
+      OnDpiChanged();
+      TakeSuggestedPlace(Handle(), lParam);
       return 0;
     case WM_GETMINMAXINFO:
       reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {minimumOuter_.cx, minimumOuter_.cy};

@@ -1,6 +1,7 @@
 // A window used as a modal dialog that the user can resize: its owner is disabled while it is up,
 // and each child keeps its distance to the edges it is anchored to. Tab, Enter and Esc work as
-// in a dialog; Esc and the close box close it.
+// in a dialog; Esc and the close box close it. Sizes are given at 96 dpi and scaled to the
+// window's dpi, again when it moves to a monitor of another.
 #pragma once
 
 #include <windows.h>
@@ -34,9 +35,12 @@ class ResizableDialog : public Window {
   // A child at `at` in the client area as it was created.
   HWND AddChild(const wchar_t* className, const Text& text, DWORD style, DWORD exStyle,
                 const RECT& at, int id, Anchor anchors);
-  // Keeps an existing child (one made by a wrapper) in place as the dialog is resized.
+  // Keeps an existing child (one a wrapper made at its place at 96 dpi) in place, scaled, as the
+  // dialog is resized.
   void AnchorChild(HWND child, Anchor anchors);
   HFONT Font() const { return font_.get(); }
+  int Dpi() const { return dpi_; }
+  RECT Scaled(const RECT& at) const;
 
   // Shows it, runs OnShown, then handles messages until EndModal; the owner is disabled
   // meanwhile and active again afterwards. The window is gone when this returns.
@@ -51,20 +55,27 @@ class ResizableDialog : public Window {
   // Close box, Esc, and a child with the id IDCANCEL. By default the dialog ends.
   virtual void OnCloseRequest() { EndModal(); }
   virtual LRESULT OnNotify(const NMHDR&) { return 0; }
+  // The children have their new font and places; a wrapper's child may need more.
+  virtual void OnDpiChanged() {}
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   struct Anchored {
     HWND child;
-    RECT at;  // in the client area as it was created
+    RECT at;  // in the client area as it was created, at 96 dpi
     Anchor anchors;
   };
   void Layout(int width, int height);
+  // The font, the least size and the children's places at `dpi`.
+  void ApplyDpi(int dpi);
 
   HWND owner_ = nullptr;
   SIZE minimumOuter_{};
-  SIZE createdClient_{};
+  SIZE createdClient_{};  // at 96 dpi
+  const char* fontFace_ = nullptr;
+  int fontPoints_ = 0;
+  int dpi_ = 96;
   OwnedFont font_;
   std::vector<Anchored> anchored_;
   bool ended_ = false;

@@ -17,7 +17,8 @@ class SummaryView {
  public:
   // Lays the lines out on the parent's client area as the page does: the product line large, the
   // note red, the contact line pink beside the mail picture read from `iconPath` (the built-in
-  // picture where that file cannot be read). Calling it again replaces what it showed.
+  // picture where that file cannot be read), in sizes for the parent's dpi. Calling it again
+  // replaces what it showed.
   void Show(HWND parent, const std::vector<SummaryLine>& lines, const Text& iconPath);
   bool Shown() const { return !labels_.empty(); }
 
@@ -38,6 +39,7 @@ class SummaryView {
 
   std::vector<Label> labels_;
   HWND picture_ = nullptr;
+  int dpi_ = 0;  // of the fonts
   OwnedFont productFont_;
   OwnedFont textFont_;
   OwnedFont smallFont_;

@@ -12,6 +12,7 @@
 #include "ui/convert_layout.h"
 #include "ui/help/SummaryView.h"
 #include "win32/Controls.h"
+#include "win32/Dpi.h"
 
 namespace tokiwake {
 
@@ -22,7 +23,7 @@ constexpr COLORREF kPageBackground = RGB(0xEE, 0xFF, 0xCC);
 constexpr COLORREF kProductColour = RGB(0xCC, 0x33, 0x99);
 constexpr COLORREF kNoteColour = RGB(0xFF, 0x00, 0x00);
 constexpr COLORREF kContactColour = RGB(0xEE, 0x99, 0xFF);
-// The page shows the picture at this size, whatever its own.
+// The page shows the picture at this size, whatever its own; sizes at 96 dpi.
 constexpr int kPictureWidth = 36;
 constexpr int kPictureHeight = 26;
 constexpr int kTop = 10;
@@ -40,7 +41,7 @@ IStream* OpenPicture(const Text& path) {
 }
 
 // Draws the picture at the page's size on the page's background.
-HBITMAP RenderPicture(const Text& path, HDC reference) {
+HBITMAP RenderPicture(const Text& path, HDC reference, SIZE size) {
   IStream* stream = OpenPicture(path);
   if (stream == nullptr) return nullptr;
   IPicture* picture = nullptr;
@@ -49,9 +50,9 @@ HBITMAP RenderPicture(const Text& path, HDC reference) {
   stream->Release();
   if (FAILED(loaded)) return nullptr;
   HDC dc = CreateCompatibleDC(reference);
-  HBITMAP bitmap = CreateCompatibleBitmap(reference, kPictureWidth, kPictureHeight);
+  HBITMAP bitmap = CreateCompatibleBitmap(reference, size.cx, size.cy);
   HGDIOBJ previous = SelectObject(dc, bitmap);
-  RECT all{0, 0, kPictureWidth, kPictureHeight};
+  RECT all{0, 0, size.cx, size.cy};
   HBRUSH background = CreateSolidBrush(kPageBackground);
   FillRect(dc, &all, background);
   DeleteObject(background);
@@ -60,7 +61,7 @@ HBITMAP RenderPicture(const Text& path, HDC reference) {
   picture->get_Width(&width);
   picture->get_Height(&height);
   // A picture's rows run upward in HIMETRIC: start at its top and go down.
-  picture->Render(dc, 0, 0, kPictureWidth, kPictureHeight, 0, height, width, -height, nullptr);
+  picture->Render(dc, 0, 0, size.cx, size.cy, 0, height, width, -height, nullptr);
   SelectObject(dc, previous);
   DeleteDC(dc);
   picture->Release();
@@ -115,16 +116,17 @@ void SummaryView::AddContact(HWND parent, const SummaryLine& line, int top, cons
   RECT client{};
   GetClientRect(parent, &client);
   const SIZE size = CaptionSize(parent, FontOf(line), line.text.c_str());
-  const LONG left = std::max(LONG{0}, (client.right - kPictureWidth - size.cx) / 2);
+  const SIZE picture{ScaleForDpi(kPictureWidth, dpi_), ScaleForDpi(kPictureHeight, dpi_)};
+  const LONG left = std::max(LONG{0}, (client.right - picture.cx - size.cx) / 2);
   HDC reference = GetDC(parent);
-  bitmap_.Reset(RenderPicture(iconPath, reference));
+  bitmap_.Reset(RenderPicture(iconPath, reference, picture));
   ReleaseDC(parent, reference);
-  picture_ = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, left, top,
-                             kPictureWidth, kPictureHeight, parent, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
+  picture_ =
+      CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, left, top,
+                      picture.cx, picture.cy, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(picture_, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.get()));
-  const int textTop = top + (kPictureHeight - size.cy) / 2;
-  const LONG textLeft = left + kPictureWidth;
+  const int textTop = top + (picture.cy - size.cy) / 2;
+  const LONG textLeft = left + picture.cx;
   AddLabel(parent, line, FontOf(line),
            {textLeft, textTop, textLeft + size.cx + 2, textTop + size.cy});
 }
@@ -133,10 +135,14 @@ void SummaryView::AddContact(HWND parent, const SummaryLine& line, int top, cons
 // sit centred below it.
 void SummaryView::Show(HWND parent, const std::vector<SummaryLine>& lines, const Text& iconPath) {
   Clear();
-  if (!productFont_) productFont_.Reset(CreateUiFont(kMainLook.fontFace, 13));
-  if (!textFont_) textFont_.Reset(CreateUiFont(kMainLook.fontFace, 9));
-  if (!smallFont_) smallFont_.Reset(CreateUiFont(kMainLook.fontFace, 8));
+  if (const int dpi = DpiOf(parent); dpi != dpi_ || !productFont_) {
+    dpi_ = dpi;
+    productFont_.Reset(CreateUiFont(kMainLook.fontFace, 13, dpi));
+    textFont_.Reset(CreateUiFont(kMainLook.fontFace, 9, dpi));
+    smallFont_.Reset(CreateUiFont(kMainLook.fontFace, 8, dpi));
+  }
   if (!background_) background_.Reset(CreateSolidBrush(kPageBackground));
+  const int gap = ScaleForDpi(kLineGap, dpi_);
 
   LONG blockWidth = 0;
   for (const SummaryLine& line : lines) {
@@ -146,16 +152,16 @@ void SummaryView::Show(HWND parent, const std::vector<SummaryLine>& lines, const
   RECT client{};
   GetClientRect(parent, &client);
   const LONG left = std::max(LONG{0}, (client.right - blockWidth) / 2);
-  int top = kTop;
+  int top = ScaleForDpi(kTop, dpi_);
   for (const SummaryLine& line : lines) {
     if (line.kind == SummaryLine::Kind::kContact) {
-      AddContact(parent, line, top + 2 * kLineGap, iconPath);
-      top += 2 * kLineGap + kPictureHeight;
+      AddContact(parent, line, top + 2 * gap, iconPath);
+      top += 2 * gap + ScaleForDpi(kPictureHeight, dpi_);
       continue;
     }
     const SIZE size = CaptionSize(parent, FontOf(line), line.text.c_str());
     AddLabel(parent, line, FontOf(line), {left, top, left + blockWidth + 2, top + size.cy});
-    top += size.cy + kLineGap;
+    top += size.cy + gap;
     // The page leaves an empty line after the note.
     if (line.kind == SummaryLine::Kind::kNote) top += size.cy;
   }

@@ -29,12 +29,18 @@ class TfrmVersion : public Window, public VersionDialog {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  static SIZE OuterSize(int dpi);
+  void OnDpiChanged(LPARAM suggested);
+
   std::unique_ptr<BrowserView> wbINFO;
   bool browserTried_ = false;
   SummaryView summary_;
+  std::vector<SummaryLine> shownSummary_;
+  Text shownIcon_;
 };
 
 inline constexpr char kVersionCaption[] = "バージョン情報";
+// At 96 dpi.
 inline constexpr int kVersionClientWidth = 344;
 inline constexpr int kVersionClientHeight = 184;
 // No history entry, no read from the cache, no write to it: the page is new on every use.

@@ -2,6 +2,7 @@
 
 #include "platform/Cp932.h"
 #include "settings/ProgramFacts.h"
+#include "win32/Dpi.h"
 #include "win32/Placement.h"
 
 namespace tokiwake {
@@ -13,17 +14,32 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
 TfrmVersion::TfrmVersion() : Window(kAppTitle) {}
 
+SIZE TfrmVersion::OuterSize(int dpi) {
+  const SIZE client{ScaleForDpi(kVersionClientWidth, dpi), ScaleForDpi(kVersionClientHeight, dpi)};
+  return OuterForClient(client, kStyle, kExStyle, false, dpi);
+}
+
 bool TfrmVersion::Create(HWND owner) {
-  RECT outer{0, 0, kVersionClientWidth, kVersionClientHeight};
-  AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
-  if (!CreateTopLevel(L"TfrmVersion", ToWide(kVersionCaption).c_str(), kStyle, kExStyle, width,
-                      height, owner, nullptr, nullptr)) {
+  SIZE outer = OuterSize(kLayoutDpi);
+  if (!CreateTopLevel(L"TfrmVersion", ToWide(kVersionCaption).c_str(), kStyle, kExStyle, outer.cx,
+                      outer.cy, owner, nullptr, nullptr)) {
     return false;
   }
-  PlaceOnWorkArea(Handle(), width, height);
+  outer = OuterSize(DpiOf(Handle()));
+  SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceOnWorkArea(Handle(), outer.cx, outer.cy);
   return true;
+}
+
+// The page or its summary laid out anew in the size the new dpi gives the window.
+void TfrmVersion::OnDpiChanged(LPARAM suggested) {
+  TakeSuggestedPlace(Handle(), suggested);
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  if (wbINFO) wbINFO->Move(client);
+  if (summary_.Shown()) summary_.Show(Handle(), shownSummary_, shownIcon_);
+  InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 // The control is made on first use, not at start-up: loading the browser costs time that a user
@@ -37,6 +53,8 @@ void TfrmVersion::ShowPage(const Text& pagePath, const std::vector<SummaryLine>&
     wbINFO = BrowserView::Create(Handle(), client);
   }
   if (!wbINFO) {
+    shownSummary_ = summary;
+    shownIcon_ = iconPath;
     summary_.Show(Handle(), summary, iconPath);
     InvalidateRect(Handle(), nullptr, TRUE);
     return;
@@ -62,6 +80,12 @@ LRESULT TfrmVersion::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CLOSE:  // closing only hides: the dialog lives as long as the program
       ShowWindow(Handle(), SW_HIDE);
+      return 0;
+    case WM_COMMAND:  // Enter and Esc, as the message loop gives a dialog's keys
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) ShowWindow(Handle(), SW_HIDE);
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(lParam);
       return 0;
     case WM_DESTROY:  // with its owner, the main window: the control goes before its window
       wbINFO.reset();

@@ -10,6 +10,7 @@
 #include "platform/Cp932.h"
 #include "settings/Settings.h"
 #include "ui/convert.h"
+#include "ui/convert_layout.h"
 #include "win32/CheckList.h"
 #include "win32/Placement.h"
 
@@ -329,6 +330,32 @@ TEST_F(MainWindowTest, ShiftControlDoubleClickMakesTheWindowTaller) {
     SendMessageW(Conv().Handle(), WM_LBUTTONDBLCLK, MK_SHIFT | MK_CONTROL, point);
   }
   EXPECT_EQ(height(), 452);
+}
+
+// Moved to a monitor of 144 dpi and back: the window takes the place the system suggests, and
+// every control and font is placed by the layout anew, at 96 dpi exactly where it was.
+TEST_F(MainWindowTest, AnotherMonitorsDpiPlacesEveryControlAndFontAnew) {
+  Start();
+  HWND main = Conv().Handle();
+  RECT before{};
+  GetWindowRect(main, &before);
+  for (const auto& [dpi, place] : {std::pair{144, RECT{100, 50, 820, 496}}, {96, before}}) {
+    SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&place));
+    RECT now{};
+    GetWindowRect(main, &now);
+    EXPECT_TRUE(EqualRect(&now, &place)) << dpi;
+    for (const ControlSpec& row : MainLayout()) {
+      if (row.width == 0) continue;  // as large as its caption
+      const ControlBox box = PlaceAtDpi(MainLayout(), row, dpi);
+      const RECT want{box.left, box.top, box.right, box.bottom};
+      now = RectIn(main, Control(row.id));
+      EXPECT_TRUE(EqualRect(&now, &want)) << row.name << " at " << dpi;
+      LOGFONTW font{};
+      GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(row.id), WM_GETFONT, 0, 0)),
+                 sizeof font, &font);
+      EXPECT_EQ(font.lfHeight, -FontPixels(row.fontPoints, dpi)) << row.name << " at " << dpi;
+    }
+  }
 }
 
 TEST_F(MainWindowTest, ThePatternFollowsTypingAndPresetChoice) {

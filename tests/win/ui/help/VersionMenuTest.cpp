@@ -5,7 +5,7 @@
 #include "ui/MailIcon.h"
 #include "ui/MainWindowFixture.h"
 #include "ui/help/frmVersion.h"
-#include "ui/rules/VersionPage.h"
+#include "win32/MessageLoop.h"
 
 namespace tokiwake::test {
 namespace {
@@ -74,6 +74,31 @@ TEST_F(VersionMenuTest, ThePageIsReplacedOnEveryUseAndAPictureInPlaceIsKept) {
   EXPECT_EQ(Attributes(page) & kHiddenReadOnlySystem, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
   EXPECT_EQ(ReadBytes(picture), "GIF89a the user's own");
   EXPECT_TRUE(IsWindowVisible(dialog_.Handle()));
+}
+
+// Each key goes to the focus, as the keyboard sends it, through the program's message loop.
+TEST_F(VersionMenuTest, EscAndEnterCloseTheDialogAsTheyCloseADialog) {
+  StartWithDialog();
+  for (const UINT key : {VK_ESCAPE, VK_RETURN}) {
+    ChooseVersion();
+    ASSERT_TRUE(IsWindowVisible(dialog_.Handle()));
+    PostKeyPress(GetFocus(), key);
+    PumpPendingMessages(Conv().Handle());
+    EXPECT_FALSE(IsWindowVisible(dialog_.Handle())) << "key " << key;
+  }
+}
+
+// The picture the program carries: GIF89a, a 58 x 39 screen, 256 colours in the global table.
+TEST(MailIcon, TheBuiltInPictureHasItsFixedShape) {
+  const std::string_view gif = MailIconBytes();
+  ASSERT_EQ(gif.size(), 1520u);
+  EXPECT_EQ(gif.substr(0, 6), "GIF89a");
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(gif[i]); };
+  EXPECT_EQ(byte(6) | byte(7) << 8, 58);
+  EXPECT_EQ(byte(8) | byte(9) << 8, 39);
+  EXPECT_EQ(byte(10) & 0x80, 0x80) << "no global colour table";
+  EXPECT_EQ(2 << (byte(10) & 0x07), 256);
+  EXPECT_EQ(byte(gif.size() - 1), 0x3B) << "no trailer";
 }
 
 }  // namespace
