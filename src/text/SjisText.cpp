@@ -89,13 +89,15 @@ Text RightChars(int32_t count, std::string_view text) {
   return Text(text.substr(text.size() - static_cast<size_t>(count)));
 }
 
-// A control character is as unusable in a name as the nine. A lead byte pairs only with a real
-// trail byte, so a lead byte cannot hide the slash or the control character after it.
+// A control character is as unusable in a name as the nine, and so is a lead byte without its
+// trail byte: no name holds half a character, and put before a bracket it would take the
+// bracket's first byte for its own. A lead byte pairs only with a real trail byte, so it cannot
+// hide the slash or the control character after it.
 bool HasBadNameChar(std::string_view text) {
   for (size_t i = 0, length = 0; i < text.size(); i += length) {
     length = CharLength(text, i, CharRule::kTrailOnly);
     if (length == 2) continue;  // a double-byte character is never one of them
-    if (ByteAt(text, i) < 0x20) return true;
+    if (ByteAt(text, i) < 0x20 || IsCp932LeadByte(ByteAt(text, i))) return true;
     if (SjisPos(text.substr(i, 1), kBadNameChars) > 0) return true;
   }
   return false;

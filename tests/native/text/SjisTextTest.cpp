@@ -97,6 +97,8 @@ TEST(HasBadNameChar, CountsTheNineSingleByteCharactersAndControlCharacters) {
     EXPECT_TRUE(HasBadNameChar("yyyy" + std::string(1, static_cast<char>(c)) + "mm")) << c;
   }
   EXPECT_FALSE(HasBadNameChar("\x7F ~"));
+  EXPECT_TRUE(HasBadNameChar("yyyy-mm-dd\x81"));  // half a character
+  EXPECT_TRUE(HasBadNameChar("\x81 yyyy"));
   // A lead byte pairs only with a trail byte: it hides neither a slash nor a line end.
   EXPECT_TRUE(HasBadNameChar("\x81/"));
   EXPECT_TRUE(HasBadNameChar("\x81\n"));
