@@ -42,12 +42,17 @@ class PreviewedList final : public PreviewPresenter, public PreviewProgress {
       if (row.result == FileResult::kUnchanged && row.principal.empty()) {
         patternNamed.insert(row.folder + "\\" + row.oldName);
       }
+      if (!row.principal.empty()) {
+        grouped.insert(row.folder + "\\" + row.oldName);
+        grouped.insert(row.folder + "\\" + row.principal);
+      }
     }
     return false;
   }
   void PreviewPump() override {}
   Text list;
   std::set<Text> patternNamed;  // files that already bear the name the pattern gives them
+  std::set<Text> grouped;       // files of a group of companions
 };
 
 const char* const kFolders[] = {"C:\\p", "C:\\p\\sub", "C:\\p\\sub\\deep", "C:\\q", "C:\\q\\s"};
@@ -210,7 +215,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const auto& [id, node] : files) Require(node->name == names.at(id));
   Require(disk.Find(window.state.ExeFolder + kJournalFileName) == nullptr);
 
-  std::set<Text> patternNamed;
+  std::set<Text> patternNamed, grouped;
   for (int run = 1;; ++run) {
     Require(run <= fileCount + 2);  // the runs settle
     for (const auto& [id, node] : files) const_cast<FakeNode*>(node)->renames = 0;
@@ -242,16 +247,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     for (const auto& [id, name] : ownNames) Require(now.at(id)->name == name);
     patternNamed = previewed.patternNamed;
+    grouped = previewed.grouped;
     if (renamed == 0) break;
   }
 
   // What the pattern named keeps its name when a photo is deleted; a file that could not be given
-  // its name before may take it now.
+  // its name before may take it now. A group that loses a member is a group no more.
   if (!files.empty()) {
     auto gone = files.begin();
     std::advance(gone, input.Below(static_cast<int>(files.size())));
     const Text folder = FolderOf(disk, gone->second);
-    if (!folder.empty() && ownNames.count(gone->first) == 0) {
+    const bool inGroup = grouped.count(folder + "\\" + gone->second->name) != 0;
+    if (!folder.empty() && ownNames.count(gone->first) == 0 && !inGroup) {
       std::set<const FakeNode*> named;
       for (const auto& [id, node] : files) {
         if (patternNamed.count(FolderOf(disk, node) + "\\" + node->name) != 0) named.insert(node);
