@@ -77,6 +77,8 @@ list(APPEND WIN_TEST_SOURCES ${HARNESS_TESTS})
 add_executable(win_tests ${WIN_TEST_SOURCES} tests/win/harness/Main.cpp src/ui/MailIcon.rc
   src/ui/tokiwake.rc)
 tokiwake_target(win_tests)
+# The photos the tests make are the native tests' small files.
+target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/native)
 target_link_libraries(win_tests PRIVATE win_harness tokiwake_ui)
 
 # End to end: the real tokiwake.exe driven from this other process.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "rename/NameTime.h"
 #include "text/Paths.h"
 
 namespace tokiwake {
@@ -59,7 +60,40 @@ Text Remark(const HandledFile& file) {
   return {};
 }
 
+Text TimeSource(const HandledFile& file) {
+  if (file.result == FileResult::kUnreachableFolder) return {};
+  if (file.unreadable) return "更新日時（読み取れません）";
+  switch (file.timeOrigin) {
+    case TimeOrigin::kLastWrite:
+      return "更新日時";
+    case TimeOrigin::kShot:
+      return "撮影日時";
+    case TimeOrigin::kCreated:
+      return "作成日時";
+    case TimeOrigin::kMovie:
+      return "動画の作成日時";
+  }
+  return {};
+}
+
 }  // namespace
+
+std::vector<PreviewColumn> Preview::Columns() const {
+  std::vector<PreviewColumn> columns = {PreviewColumn::kFolder, PreviewColumn::kOldName,
+                                        PreviewColumn::kNewName};
+  if (inputs_.useShotDate) columns.push_back(PreviewColumn::kTimeSource);
+  columns.push_back(PreviewColumn::kRemark);
+  return columns;
+}
+
+Text Preview::Heading() const {
+  Text heading =
+      "パターン「" + state_.RenameFormat + "」で付く名前です。まだ何も変更していません。";
+  if (inputs_.clockCorrection != 0) {
+    heading += "　時刻の補正：" + CorrectionText(inputs_.clockCorrection);
+  }
+  return heading;
+}
 
 // The walk joins a field's text, less one trailing "\\", with the subfolders' names.
 Text Preview::Cell(size_t row, PreviewColumn column) const {
@@ -82,6 +116,8 @@ Text PreviewCell(const HandledFile& file, PreviewColumn column) {
       return file.result == FileResult::kRenamed ? file.newName : file.oldName;
     case PreviewColumn::kRemark:
       return Remark(file);
+    case PreviewColumn::kTimeSource:
+      return TimeSource(file);
   }
   return {};
 }

@@ -23,7 +23,7 @@ struct PreviewCounts {
 
 // What the preview's window does while the walks go on.
 // The columns of a row, in this order.
-enum class PreviewColumn { kFolder, kOldName, kNewName, kRemark };
+enum class PreviewColumn { kFolder, kOldName, kNewName, kTimeSource, kRemark };
 
 class PreviewProgress {
  public:
@@ -54,6 +54,11 @@ class Preview final : private RunProgress, private RunPrompts {
   // from ("フォルダー1\\2024"), so that the part that differs shows; FullFolder gives all of it.
   Text Cell(size_t row, PreviewColumn column) const;
   const Text& FullFolder(size_t row) const { return rows_[row].folder; }
+  // The columns shown: where each time came from only while names come from the shooting date.
+  std::vector<PreviewColumn> Columns() const;
+  // The line above the list: the pattern in use, that nothing has been renamed yet, and the clock
+  // correction while one is set.
+  Text Heading() const;
   PreviewCounts Counts() const;
   // The file the walk has in hand.
   const Text& CurrentPath() const { return currentPath_; }

@@ -1,13 +1,15 @@
-// The two files beside the program that keep the user's choices from one start to the next. Both
-// are read whole through ReadWholeFile and written whole through WriteWholeFile; their formats are
-// SettingsText.h. The Windows half is Settings_win32.cpp.
+// The files beside the program that keep the user's choices from one start to the next: the
+// extension list, the pattern and the options. Each is read whole through ReadWholeFile and written
+// whole through WriteWholeFile; their formats are SettingsText.h and Options.h. The Windows half is
+// Settings_win32.cpp.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <vector>
 
-#include "settings/ProgramFacts.h"  // the two files' names
+#include "settings/Options.h"
+#include "settings/ProgramFacts.h"  // the files' names
 #include "text/SjisText.h"
 
 namespace tokiwake {
@@ -45,5 +47,17 @@ LoadedPattern LoadPattern(const Text& path);
 
 // Writes the pattern to `path` as it stands, without a line end. Failures are silent.
 void SavePattern(const Text& path, const Text& pattern);
+
+// The options stored at `path`; the defaults (off, no correction) for a missing file and for one
+// that cannot be read.
+struct LoadedOptions {
+  Options options;
+  bool exists = false;
+  bool unreadable = false;
+};
+LoadedOptions LoadOptions(const Text& path);
+
+// Failures are silent.
+void SaveOptions(const Text& path, const Options& options);
 
 }  // namespace tokiwake

@@ -25,4 +25,14 @@ LoadedPattern LoadPattern(const Text& path) {
 
 void SavePattern(const Text& path, const Text& pattern) { WriteWholeFile(pattern, path); }
 
+LoadedOptions LoadOptions(const Text& path) {
+  const FileRead read = ReadWholeFile(path, kMaxSettingsFileSize);
+  if (!read.readable) return {{}, read.exists, read.exists};
+  return {ParseOptions(read.text), true, false};
+}
+
+void SaveOptions(const Text& path, const Options& options) {
+  WriteWholeFile(FormatOptions(options), path);
+}
+
 }  // namespace tokiwake

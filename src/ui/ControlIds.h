@@ -23,6 +23,7 @@ inline constexpr int chkMotoFile = 1017;
 inline constexpr int Label1 = 1018;
 inline constexpr int Label2 = 1019;
 inline constexpr int txt_TimeReName = 1020;
+inline constexpr int chkShotDate = 1021;
 
 inline constexpr int mnuExit = 2001;
 inline constexpr int mnuUSE = 2002;
@@ -30,5 +31,7 @@ inline constexpr int mnuVER = 2003;
 inline constexpr int mnuReadMe = 2004;
 inline constexpr int mnuPreview = 2005;
 inline constexpr int mnuUndo = 2006;
+inline constexpr int mnuClockCorrection = 2007;
+inline constexpr int mnuCompanions = 2008;
 
 }  // namespace tokiwake::ids

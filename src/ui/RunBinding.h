@@ -17,6 +17,7 @@ struct RunBinding {
   ChangeWatch targetListWatch;
   ChangeWatch allFilesWatch;
   ChangeWatch includeOldNameWatch;
+  ChangeWatch shotDateWatch;
   // txt_Info as the run last set it, shown at the pace of the display.
   Text statusText;
   COLORREF statusColour = RGB(0, 0, 0);

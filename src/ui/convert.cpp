@@ -78,6 +78,8 @@ void Tconv::BuildMenu() {
   HMENU file = CreatePopupMenu();
   AppendMenuW(file, MF_STRING, ids::mnuPreview, ToWide("プレビュー(&P)...").c_str());
   AppendMenuW(file, MF_STRING, ids::mnuUndo, ToWide("元に戻す(&U)").c_str());
+  AppendMenuW(file, MF_STRING, ids::mnuClockCorrection, ToWide("時刻の補正(&T)...").c_str());
+  AppendMenuW(file, MF_STRING, ids::mnuCompanions, ToWide("関連ファイルも一緒に変更(&C)").c_str());
   AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(file, MF_STRING, ids::mnuExit, ToWide("終了(&X)").c_str());
   HMENU help = CreatePopupMenu();
@@ -194,6 +196,8 @@ void Tconv::OnCommand(int id, int code) {
     case ids::cmd_DEL: if (code == BN_CLICKED) cmd_DELClick(); return;
     case ids::mnuPreview: mnuPreviewClick(); return;
     case ids::mnuUndo: mnuUndoClick(); return;
+    case ids::mnuClockCorrection: mnuClockCorrectionClick(); return;
+    case ids::mnuCompanions: mnuCompanionsClick(); return;
     case ids::mnuExit: mnuExitClick(); return;
     case ids::mnuUSE: mnuUSEClick(); return;
     case ids::mnuVER: mnuVERClick(); return;
@@ -243,6 +247,7 @@ void Tconv::FormShow() {
   RemoveInterruptedWrite(state_.ExeFolder + kMaskFileName);
   RemoveInterruptedWrite(state_.ExeFolder + kPatternFileName);
   RemoveInterruptedWrite(state_.ExeFolder + kJournalFileName);
+  RemoveInterruptedWrite(state_.ExeFolder + kOptionsFileName);
 
   HWND list = Control(ids::lstASCII);
   for (int i = 0; i < CheckItemCount(list); ++i) SetTicked(list, i, true);
@@ -258,6 +263,15 @@ void Tconv::FormShow() {
   if (!check.message.empty()) ShowMessage(check.message);
   state_.RenameFormat = std::move(check.pattern);
   SetText(ids::txt_TimeReName, state_.RenameFormat);
+
+  const LoadedOptions options = LoadOptions(state_.ExeFolder + kOptionsFileName);
+  if (options.unreadable) ShowFileError();
+  keepOptionsFile_ = options.unreadable;
+  optionsFileFound_ = options.exists;
+  options_ = options.options;
+  SendMessageW(Control(ids::chkShotDate), BM_SETCHECK,
+               options_.useShotDate ? BST_CHECKED : BST_UNCHECKED, 0);
+  OptionsChanged();
 }
 
 // A file that was there at start-up but could not be read still holds the user's settings: the
@@ -269,6 +283,11 @@ void Tconv::FormClose() {
     SaveSettings(state_.ExeFolder + kMaskFileName, masks);
   }
   if (!keepPatternFile_) SavePattern(state_.ExeFolder + kPatternFileName, state_.RenameFormat);
+  // A user who never changed an option finds no file for them, as before there were options.
+  options_.useShotDate = SendMessageW(Control(ids::chkShotDate), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  if (!keepOptionsFile_ && (optionsFileFound_ || options_ != Options{})) {
+    SaveOptions(state_.ExeFolder + kOptionsFileName, options_);
+  }
 }
 
 void Tconv::OnCloseRequest() {

@@ -16,6 +16,7 @@
 #include "rename/FileSystem.h"
 #include "rename/RenameRun.h"
 #include "rename/RunState.h"
+#include "settings/Options.h"
 #include "text/SjisText.h"
 #include "ui/ControlIds.h"
 #include "ui/RunBinding.h"
@@ -140,6 +141,10 @@ class Tconv : public Window, public RunProgress, public RunPrompts {
   void cmdAboteClick();
   void mnuPreviewClick();
   void mnuUndoClick();
+  void mnuClockCorrectionClick();
+  void mnuCompanionsClick();
+  // The run's inputs take the options the menu keeps.
+  void OptionsChanged();
   void KeepStatusColour(COLORREF colour);
   // The run's inputs as the controls hold them now; after any message may have changed them.
   void RefreshRunInputs();
@@ -165,6 +170,9 @@ class Tconv : public Window, public RunProgress, public RunPrompts {
   FocusKeeper focus_;
   bool keepMaskFile_ = false;     // dCamFlist.dat was there but could not be read
   bool keepPatternFile_ = false;  // so was the pattern file
+  bool keepOptionsFile_ = false;  // and the options file
+  bool optionsFileFound_ = false;
+  Options options_;  // as the menu and the check box have set them
 
   // The state the logic shares, and the window's own.
   RunState state_;

@@ -31,6 +31,7 @@ constexpr ControlSpec kLayout[] = {
     {ids::chkMotoFile, "chkMotoFile", K::kCheckBox, ids::GroupBox1, 16, 24, 169, 17, "元のファイル名を含む", 9, kBlue, 0},
     {ids::Label1, "Label1", K::kLabel, ids::GroupBox1, 37, 41, 145, 17, "yyddmm《元のファイル名》", 9, kBlue, 0},
     {ids::Label2, "Label2", K::kLabel, ids::GroupBox1, 16, 72, 0, 0, "フォーマット", 9, kBlack, 0},
+    {ids::chkShotDate, "chkShotDate", K::kCheckBox, ids::GroupBox1, 112, 70, 121, 17, "撮影日時を使う", 9, kBlack, 0},
     {ids::txt_TimeReName, "txt_TimeReName", K::kCombo, ids::GroupBox1, 16, 87, 217, 20, "", 9, kBlack, 12},
 };
 // clang-format on

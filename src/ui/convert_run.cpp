@@ -53,6 +53,20 @@ void Tconv::mnuUndoClick() {
   CloseIfAskedDuringRun();
 }
 
+// A run in hand takes them from its next file on, as it takes an edit of any other input.
+void Tconv::OptionsChanged() {
+  runBinding_.inputs.clockCorrection = options_.clockCorrection;
+  runBinding_.inputs.companions = options_.companions;
+}
+
+// Until the dialog is there, the menu item only shows the correction in force.
+void Tconv::mnuClockCorrectionClick() {}
+
+void Tconv::mnuCompanionsClick() {
+  options_.companions = !options_.companions;
+  OptionsChanged();
+}
+
 void Tconv::CloseIfAskedDuringRun() {
   if (run_.TakeCloseRequest()) PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
@@ -64,6 +78,11 @@ void Tconv::OnMenuOpening(HMENU menu) {
   const UINT idle = run_.Active() ? MF_GRAYED : MF_ENABLED;
   EnableMenuItem(menu, ids::mnuPreview, MF_BYCOMMAND | idle);
   EnableMenuItem(menu, ids::mnuUndo, MF_BYCOMMAND | (run_.CanUndo() ? MF_ENABLED : MF_GRAYED));
+  const auto check = [menu](int id, bool on) {
+    CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+  };
+  check(ids::mnuClockCorrection, options_.clockCorrection != 0);
+  check(ids::mnuCompanions, options_.companions);
 }
 
 // The walk reads the other folder field on every attempt, the extension list and the boxes for
@@ -88,6 +107,9 @@ void Tconv::RefreshRunInputs() {
   }
   if (runBinding_.includeOldNameWatch.ChangedSinceLastAsked(Control(ids::chkMotoFile))) {
     inputs.includeOldName = Checked(Control(ids::chkMotoFile));
+  }
+  if (runBinding_.shotDateWatch.ChangedSinceLastAsked(Control(ids::chkShotDate))) {
+    inputs.useShotDate = Checked(Control(ids::chkShotDate));
   }
 }
 

@@ -25,8 +25,21 @@ constexpr int kButtonHeight = 25;
 constexpr uint64_t kPumpMilliseconds = 15;
 constexpr uint64_t kProgressMilliseconds = 100;
 
-constexpr ListColumn kColumns[] = {
-    {"フォルダー", 170}, {"元のファイル名", 130}, {"新しいファイル名", 170}, {"備考", 210}};
+ListColumn ColumnOf(PreviewColumn column) {
+  switch (column) {
+    case PreviewColumn::kFolder:
+      return {"フォルダー", 150};
+    case PreviewColumn::kOldName:
+      return {"元のファイル名", 130};
+    case PreviewColumn::kNewName:
+      return {"新しいファイル名", 170};
+    case PreviewColumn::kTimeSource:
+      return {"日時の元", 90};
+    case PreviewColumn::kRemark:
+      return {"備考", 210};
+  }
+  return {"", 0};
+}
 
 RECT At(int left, int top, int width, int height) {
   return {left, top, left + width, top + height};
@@ -56,11 +69,21 @@ bool TfrmPreview::Create() {
   }
   const int buttonsTop = kClientHeight - kMargin - kButtonHeight;
   const int summaryTop = buttonsTop - kMargin - 16;
-  list_.Create(Handle(), kList,
-               At(kMargin, kMargin, kClientWidth - 2 * kMargin, summaryTop - 2 * kMargin), kColumns,
-               Font(), [this](size_t row, int column) {
-                 return preview_->Cell(row, static_cast<PreviewColumn>(column));
-               });
+  const int listTop = kMargin + 16 + kMargin / 2;
+  AddChild(L"STATIC", preview_->Heading(), SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 0,
+           At(kMargin, kMargin, kClientWidth - 2 * kMargin, 16), kHeading,
+           Anchor::kLeft | Anchor::kTop | Anchor::kRight);
+  shownColumns_ = preview_->Columns();
+  columns_.clear();
+  for (const PreviewColumn column : shownColumns_) columns_.push_back(ColumnOf(column));
+  list_.Create(
+      Handle(), kList,
+      At(kMargin, listTop, kClientWidth - 2 * kMargin, summaryTop - kMargin - listTop), columns_,
+      Font(),
+      [this](size_t row, int column) {
+        return preview_->Cell(row, shownColumns_[static_cast<size_t>(column)]);
+      },
+      [this](size_t row) { return preview_->FullFolder(row); });
   AnchorChild(list_.Handle(), Anchor::kAll);
   list_.Rescale(Font(), Dpi());
   summary_ = AddChild(L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 0,
@@ -110,9 +133,11 @@ void TfrmPreview::ShowResult() {
   list_.SetRowCount(preview_->Rows().size());
   SetWindowTextW(summary_, ToWide(PreviewSummary(preview_->Counts(), preview_->Stopped())).c_str());
   EnableWindow(GetDlgItem(Handle(), preview_ids::kStop), FALSE);
+  // With nothing to rename there is nothing to start.
   HWND start = GetDlgItem(Handle(), preview_ids::kStartRun);
-  EnableWindow(start, TRUE);
-  SetFocus(start);
+  const bool something = preview_->Counts().renamed > 0;
+  EnableWindow(start, something ? TRUE : FALSE);
+  SetFocus(something ? start : GetDlgItem(Handle(), preview_ids::kClose));
 }
 
 void TfrmPreview::OnCommand(int id, int code) {

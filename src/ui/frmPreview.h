@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "rename/RenameRun.h"
 #include "win32/ListView.h"
@@ -33,6 +34,8 @@ class TfrmPreview final : public ResizableDialog, public PreviewPresenter, priva
   HWND owner_;
   Preview* preview_ = nullptr;
   VirtualListView list_;
+  std::vector<PreviewColumn> shownColumns_;
+  std::vector<ListColumn> columns_;  // the list keeps a view of them
   HWND summary_ = nullptr;
   bool startRun_ = false;
   uint64_t lastPumped_ = 0;
@@ -44,6 +47,7 @@ inline constexpr int kList = 100;
 inline constexpr int kSummary = 101;
 inline constexpr int kStartRun = 102;
 inline constexpr int kStop = 103;
+inline constexpr int kHeading = 104;
 inline constexpr int kClose = IDCANCEL;
 }  // namespace preview_ids
 

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/Cp932.h"
 #include "win32/ControlSpec.h"
 
@@ -27,10 +29,12 @@ VirtualListView::~VirtualListView() {
 }
 
 HWND VirtualListView::Create(HWND parent, int id, const RECT& at,
-                             std::span<const ListColumn> columns, HFONT font, CellText cellText) {
+                             std::span<const ListColumn> columns, HFONT font, CellText cellText,
+                             TipText tipText) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&classes);
   cellText_ = std::move(cellText);
+  tipText_ = std::move(tipText);
   columns_ = columns;
   list_ = CreateWindowExW(
       WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
@@ -39,7 +43,8 @@ HWND VirtualListView::Create(HWND parent, int id, const RECT& at,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (list_ == nullptr) return nullptr;
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
-               LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
+               LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER |
+                   (tipText_ ? LVS_EX_INFOTIP : 0));
   for (size_t i = 0; i < columns.size(); ++i) {
     std::wstring title = ToWide(columns[i].title);
     LVCOLUMNW column{};
@@ -70,16 +75,31 @@ void VirtualListView::SetRowCount(size_t rows) {
   SendMessageW(list_, LVM_SETITEMCOUNT, rows, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
 }
 
+namespace {
+
+// The list gives a buffer of its own to fill.
+void CopyInto(const Text& text, wchar_t* buffer, int room) {
+  if (room <= 0) return;
+  const std::wstring wide = ToWide(text);
+  const size_t length = std::min(wide.size(), static_cast<size_t>(room) - 1);
+  wide.copy(buffer, length);
+  buffer[length] = L'\0';
+}
+
+}  // namespace
+
 bool VirtualListView::OnNotify(const NMHDR& header) {
-  if (header.hwndFrom != list_ || header.code != LVN_GETDISPINFOW) return false;
+  if (header.hwndFrom != list_) return false;
+  if (header.code == LVN_GETINFOTIPW && tipText_) {
+    auto& tip = *reinterpret_cast<NMLVGETINFOTIPW*>(const_cast<NMHDR*>(&header));
+    CopyInto(tipText_(static_cast<size_t>(tip.iItem)), tip.pszText, tip.cchTextMax);
+    return true;
+  }
+  if (header.code != LVN_GETDISPINFOW) return false;
   LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item;
-  if ((item.mask & LVIF_TEXT) == 0 || item.cchTextMax <= 0) return true;
-  // The list gives a buffer of its own to fill.
-  const std::wstring cell = ToWide(cellText_(static_cast<size_t>(item.iItem), item.iSubItem));
-  const size_t room = static_cast<size_t>(item.cchTextMax) - 1;
-  const size_t length = cell.size() < room ? cell.size() : room;
-  cell.copy(item.pszText, length);
-  item.pszText[length] = L'\0';
+  if ((item.mask & LVIF_TEXT) == 0) return true;
+  CopyInto(cellText_(static_cast<size_t>(item.iItem), item.iSubItem), item.pszText,
+           item.cchTextMax);
   return true;
 }
 

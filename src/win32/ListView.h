@@ -21,6 +21,8 @@ class VirtualListView {
  public:
   // The text of one cell, as code page 932.
   using CellText = std::function<Text(size_t row, int column)>;
+  // What a row's tip shows when the pointer rests on it; none when empty.
+  using TipText = std::function<Text(size_t row)>;
 
   VirtualListView() = default;
   ~VirtualListView();
@@ -28,15 +30,15 @@ class VirtualListView {
   VirtualListView& operator=(const VirtualListView&) = delete;
 
   HWND Create(HWND parent, int id, const RECT& at, std::span<const ListColumn> columns, HFONT font,
-              CellText cellText);
+              CellText cellText, TipText tipText = {});
   HWND Handle() const { return list_; }
   // Rows as tall as the font needs and columns as wide as the dpi makes them.
   void Rescale(HFONT font, int dpi);
 
   // The rows it shows now; the view keeps its scroll position.
   void SetRowCount(size_t rows);
-  // For the parent's WM_NOTIFY: answers the list's request for a cell's text. True when the
-  // notification was that.
+  // For the parent's WM_NOTIFY: answers the list's request for a cell's text or a row's tip. True
+  // when the notification was one of them.
   bool OnNotify(const NMHDR& header);
 
  private:
@@ -44,6 +46,7 @@ class VirtualListView {
   HIMAGELIST images_ = nullptr;
   std::span<const ListColumn> columns_;
   CellText cellText_;
+  TipText tipText_;
 };
 
 }  // namespace tokiwake

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "media/MediaFiles.h"
 #include "rename/Journal.h"
 #include "rename/ProgramFiles.h"
 #include "rename/RunFixture.h"
@@ -23,10 +24,11 @@ class FakePresenter : public PreviewPresenter, public PreviewProgress {
     cells.clear();
     for (size_t row = 0; row < rows.size(); ++row) {
       cells.emplace_back();
-      for (int column = 0; column < 4; ++column) {
-        cells.back().push_back(preview.Cell(row, static_cast<PreviewColumn>(column)));
+      for (const PreviewColumn column : preview.Columns()) {
+        cells.back().push_back(preview.Cell(row, column));
       }
     }
+    heading = preview.Heading();
     summary = PreviewSummary(preview.Counts(), preview.Stopped());
     return startRun;
   }
@@ -41,6 +43,7 @@ class FakePresenter : public PreviewPresenter, public PreviewProgress {
   std::vector<HandledFile> rows;
   std::vector<std::vector<Text>> cells;
   Text summary;
+  Text heading;
 };
 
 // Every path under the folder, files with their contents.
@@ -174,6 +177,27 @@ TEST_F(PreviewTest, ProblemsAreRowsWithARemarkInsteadOfMessages) {
           {"フォルダー2", "q.jpg", "x-1.jpg", ""}}));
   EXPECT_EQ(presenter.summary, "対象ファイル 7 個　変更 3 個　変更なし 1 個　問題 4 件");
   EXPECT_TRUE(window.messages.empty());
+}
+
+// Before anything is renamed the user sees which files had no shooting date to give.
+TEST_F(PreviewTest, WithTheShootingDateEachRowTellsWhereItsTimeCameFrom) {
+  window.inputs.useShotDate = true;
+  window.inputs.clockCorrection = 3600;
+  window.inputs.folderFields[0] = "C:\\f";
+  window.state.RenameFormat = "yyyy-mm-dd hh.mn.ss";
+  disk.AddFile("C:\\f\\a.jpg").content = Jpeg(Tiff(true, {}, {{0x9003, "2024:05:03 10:15:01"}}));
+  disk.AddFile("C:\\f\\b.jpg").content = "no date";
+  disk.AddFile("C:\\f\\c.jpg").locked = true;
+  run.ShowPreview(presenter);
+  EXPECT_EQ(presenter.cells,
+            (std::vector<std::vector<Text>>{
+                {"フォルダー1", "a.jpg", "2024-05-03 11.15.01.jpg", "撮影日時", ""},
+                {"フォルダー1", "b.jpg", "2010-05-23 11.20.30.jpg", "更新日時", ""},
+                {"フォルダー1", "c.jpg", "2010-05-23 11.20.30-1.jpg", "更新日時（読み取れません）",
+                 ""}}));
+  EXPECT_EQ(presenter.heading,
+            "パターン「yyyy-mm-dd hh.mn.ss」で付く名前です。まだ何も変更していません。"
+            "　時刻の補正：+0日 1時間 0分 0秒");
 }
 
 TEST_F(PreviewTest, ItChecksAsTheRunChecksButLeavesThePatternBoxAlone) {

@@ -1,0 +1,59 @@
+// The options in the real window: the shooting-date box and the companions' menu item change what
+// a run names, and are kept in their file beside the program.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include "MainWindowFixture.h"
+#include "harness/Harness.h"
+#include "media/MediaFiles.h"
+
+namespace tokiwake::test {
+namespace {
+
+class OptionsTest : public MainWindowTest {
+ protected:
+  void RunOn(const Text& folder) {
+    Conv().SetText(ids::txt_Directory0, folder);
+    Conv().SetText(ids::txt_TimeReName, "yyyy.mm.dd-cnt2");
+    dialogs_.ExpectBox(ButtonCaption("はい"));
+    ClickButton(Control(ids::cmd_START));
+    dialogs_.Take();
+    EXPECT_EQ(TakeLaunches(), std::vector<Launch>{NotepadOn(programFolder_ / "FolderList.csv")});
+  }
+  bool MenuChecked(int id) {
+    HMENU file = GetSubMenu(GetMenu(Conv().Handle()), 0);
+    SendMessageW(Conv().Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
+    return (GetMenuState(file, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+  }
+};
+
+TEST_F(OptionsTest, TheTickedBoxNamesPhotosAfterTheirShootingDateAndIsKept) {
+  TempFolder photos("photos");
+  WriteBytes(photos / "DSC0001.JPG", Jpeg(Tiff(false, {}, {{0x9003, "2024:05:03 10:15:00"}})));
+  SetLocalWriteTime(photos / "DSC0001.JPG", {2010, 5, 0, 23, 10, 20, 30, 0});
+  Start();
+  ClickButton(Control(ids::chkShotDate));
+  RunOn(photos.Path());
+  EXPECT_EQ(ListFolder(photos.Path()), std::vector<Text>{"2024.05.03-01.JPG"});
+  Close();
+  EXPECT_EQ(ReadBytes(programFolder_ / "オプション.dat"),
+            "撮影日時を使う=1\r\n時刻の補正=0\r\n関連ファイルも一緒に変更=0\r\n");
+}
+
+TEST_F(OptionsTest, TheMenuItemRenamesARawFileWithItsPhoto) {
+  TempFolder photos("photos");
+  for (const char* name : {"IMG_0001.JPG", "IMG_0001.CR2", "IMG_0001.CR2.xmp"}) {
+    WriteBytes(photos / name, name);
+    SetLocalWriteTime(photos / name, {2010, 5, 0, 23, 10, 20, 30, 0});
+  }
+  Start();
+  EXPECT_FALSE(MenuChecked(ids::mnuCompanions));
+  ChooseMenuItem(Conv().Handle(), ids::mnuCompanions);
+  EXPECT_TRUE(MenuChecked(ids::mnuCompanions));
+  RunOn(photos.Path());
+  EXPECT_EQ(ListFolder(photos.Path()),
+            (std::vector<Text>{"2010.05.23-01.CR2", "2010.05.23-01.CR2.xmp", "2010.05.23-01.JPG"}));
+}
+
+}  // namespace
+}  // namespace tokiwake::test
