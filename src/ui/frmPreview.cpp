@@ -28,15 +28,15 @@ constexpr uint64_t kProgressMilliseconds = 100;
 ListColumn ColumnOf(PreviewColumn column) {
   switch (column) {
     case PreviewColumn::kFolder:
-      return {"フォルダー", 150};
+      return {"フォルダー", 120};
     case PreviewColumn::kOldName:
-      return {"元のファイル名", 130};
+      return {"元のファイル名", 120};
     case PreviewColumn::kNewName:
-      return {"新しいファイル名", 170};
+      return {"新しいファイル名", 160};
     case PreviewColumn::kTimeSource:
       return {"日時の元", 90};
     case PreviewColumn::kRemark:
-      return {"備考", 210};
+      return {"備考", 190};
   }
   return {"", 0};
 }
