@@ -28,7 +28,7 @@ constexpr uint64_t kProgressMilliseconds = 100;
 ListColumn ColumnOf(PreviewColumn column) {
   switch (column) {
     case PreviewColumn::kFolder:
-      return {"フォルダー", 120};
+      return {"フォルダー", 140};
     case PreviewColumn::kOldName:
       return {"元のファイル名", 120};
     case PreviewColumn::kNewName:
@@ -36,7 +36,7 @@ ListColumn ColumnOf(PreviewColumn column) {
     case PreviewColumn::kTimeSource:
       return {"日時の元", 90};
     case PreviewColumn::kRemark:
-      return {"備考", 190};
+      return {"備考", 170};
   }
   return {"", 0};
 }
