@@ -72,6 +72,7 @@ TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsIt) {
       {ids::cmd_DEL, ids::grpASCII, 144, 64, 41, 25, "削除"},
       {ids::chkMotoFile, ids::GroupBox1, 16, 24, 169, 17, "元のファイル名を含む"},
       {ids::Label1, ids::GroupBox1, 37, 41, 145, 17, "yyddmm《元のファイル名》"},
+      {ids::chkShotDate, ids::GroupBox1, 112, 70, 121, 17, "撮影日時を使う"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(ForLog(row.caption) + " " + std::to_string(row.id));
@@ -107,7 +108,8 @@ TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsIt) {
       ids::txt_Directory1, ids::cmd_Directory1, ids::txt_Info,       ids::cmd_START,
       ids::cmdAbote,       ids::cmd_Close,      ids::grpASCII,       ids::chkAll,
       ids::lstASCII,       ids::cmd_ADD,        ids::cmd_DEL,        ids::GroupBox1,
-      ids::chkMotoFile,    ids::Label1,         ids::Label2,         ids::txt_TimeReName};
+      ids::chkMotoFile,    ids::Label1,         ids::Label2,         ids::chkShotDate,
+      ids::txt_TimeReName};
   HWND child = GetWindow(main, GW_CHILD);
   for (int id : tabOrder) {
     ASSERT_NE(child, nullptr) << "no control after " << id;
@@ -159,11 +161,13 @@ TEST_F(MainWindowTest, ListPresetsMenusAndFontsAreThere) {
   EXPECT_EQ(MenuText(bar, 0, MF_BYPOSITION), "ファイル(&F)");
   EXPECT_EQ(MenuText(bar, 1, MF_BYPOSITION), "ﾍﾙﾌﾟ(&H)");
   HMENU file = GetSubMenu(bar, 0);
-  ASSERT_EQ(GetMenuItemCount(file), 4);
+  ASSERT_EQ(GetMenuItemCount(file), 6);
   EXPECT_EQ(MenuText(file, 0, MF_BYPOSITION), "プレビュー(&P)...");
   EXPECT_EQ(MenuText(file, 1, MF_BYPOSITION), "元に戻す(&U)");
-  EXPECT_EQ(GetMenuState(file, 2, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
-  EXPECT_EQ(MenuText(file, 3, MF_BYPOSITION), "終了(&X)");
+  EXPECT_EQ(MenuText(file, 2, MF_BYPOSITION), "時刻の補正(&T)...");
+  EXPECT_EQ(MenuText(file, 3, MF_BYPOSITION), "関連ファイルも一緒に変更(&C)");
+  EXPECT_EQ(GetMenuState(file, 4, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+  EXPECT_EQ(MenuText(file, 5, MF_BYPOSITION), "終了(&X)");
   EXPECT_EQ(MenuText(bar, ids::mnuUSE, MF_BYCOMMAND), "使い方(&T)");
   EXPECT_EQ(MenuText(bar, ids::mnuVER, MF_BYCOMMAND), "ﾊﾞｰｼﾞｮﾝ情報(&V)");
   EXPECT_EQ(MenuText(bar, ids::mnuReadMe, MF_BYCOMMAND), "ReadMeの表示(&R)");
