@@ -17,8 +17,10 @@ using namespace clock_ids;
 
 constexpr WORD kFontPoints = 9;
 constexpr char kCaption[] = "時刻の補正";
+// Broken after the comma by hand: left to the width, the break would fall mid-word, at a place
+// that changes with the font and the dpi.
 constexpr char kExplanation[] =
-    "ファイル名に使う日時（撮影日時または更新日時）を、次の時間だけずらします。";
+    "ファイル名に使う日時（撮影日時または更新日時）を、\n次の時間だけずらします。";
 constexpr char kExampleLead[] = "例：";
 constexpr int kExplanationId = 108;
 
