@@ -241,7 +241,7 @@ bool SelectInChooser(HWND dialog, HWND tree, const Text& path) {
   return steady >= 5;
 }
 
-enum class DialogKind { kMessageBox, kInputBox, kChooser };
+enum class DialogKind { kMessageBox, kInputBox, kChooser, kDriven };
 
 const char* NameOf(DialogKind kind) {
   switch (kind) {
@@ -251,6 +251,8 @@ const char* NameOf(DialogKind kind) {
       return "input box";
     case DialogKind::kChooser:
       return "folder chooser";
+    case DialogKind::kDriven:
+      return "driven dialog";
   }
   return "";
 }
@@ -267,6 +269,7 @@ struct Expected {
   std::function<void()> whileOpen;
   InputAnswer input;
   std::optional<Text> folder;
+  std::function<void(HWND)> drive;
 };
 
 struct DialogAnswerer::State {
@@ -302,8 +305,22 @@ struct DialogAnswerer::State {
     return next;
   }
 
+  std::function<void(HWND)> NextDriver() {
+    const std::lock_guard lock(mutex);
+    if (expected.empty() || expected.front().kind != DialogKind::kDriven) return nullptr;
+    std::function<void(HWND)> drive = std::move(expected.front().drive);
+    expected.pop_front();
+    return drive;
+  }
+
   void Answer(HWND dialog) {
-    if (HWND tree = ChildOfClass(dialog, WC_TREEVIEWW)) {
+    if (const std::function<void(HWND)> drive = NextDriver()) {
+      drive(dialog);
+      if (const std::string closing = WaitGone(dialog); !closing.empty()) {
+        Problem("driven dialog: " + closing);
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      }
+    } else if (HWND tree = ChildOfClass(dialog, WC_TREEVIEWW)) {
       AnswerChooser(dialog, tree);
     } else if (HWND edit = ChildOfClass(dialog, L"Edit")) {
       AnswerInput(dialog, edit);
@@ -441,19 +458,25 @@ DialogAnswerer::~DialogAnswerer() {
 void DialogAnswerer::ExpectBox(Button press, std::function<void()> whileOpen) {
   const std::lock_guard lock(state_->mutex);
   state_->expected.push_back(
-      {DialogKind::kMessageBox, std::move(press), std::move(whileOpen), {}, {}});
+      {DialogKind::kMessageBox, std::move(press), std::move(whileOpen), {}, {}, nullptr});
   ++state_->expectedSoFar;
 }
 
 void DialogAnswerer::ExpectInput(InputAnswer answer) {
   const std::lock_guard lock(state_->mutex);
-  state_->expected.push_back({DialogKind::kInputBox, {}, nullptr, std::move(answer), {}});
+  state_->expected.push_back({DialogKind::kInputBox, {}, nullptr, std::move(answer), {}, nullptr});
   ++state_->expectedSoFar;
 }
 
 void DialogAnswerer::ExpectChooser(std::optional<Text> folder) {
   const std::lock_guard lock(state_->mutex);
-  state_->expected.push_back({DialogKind::kChooser, {}, nullptr, {}, std::move(folder)});
+  state_->expected.push_back({DialogKind::kChooser, {}, nullptr, {}, std::move(folder), nullptr});
+  ++state_->expectedSoFar;
+}
+
+void DialogAnswerer::ExpectDriven(std::function<void(HWND dialog)> drive) {
+  const std::lock_guard lock(state_->mutex);
+  state_->expected.push_back({DialogKind::kDriven, {}, nullptr, {}, {}, std::move(drive)});
   ++state_->expectedSoFar;
 }
 

@@ -93,6 +93,8 @@ class DialogAnswerer {
   void ExpectInput(InputAnswer answer);
   // A folder chooser: the folder is selected and taken; without one, the chooser is cancelled.
   void ExpectChooser(std::optional<Text> folder);
+  // A dialog of another kind: `drive` reads and ends it from the answerer's thread.
+  void ExpectDriven(std::function<void(HWND dialog)> drive);
 
   // Returns what was answered since the last call, once every dialog expected so far is answered.
   // A dialog of this process has been by the time the action that showed it returns; one of another
