@@ -1,9 +1,12 @@
 // The main window as the rename run and the folder walk see it.
 #include <cstdint>
+#include <optional>
 
 #include "settings/ProgramFacts.h"
 #include "text/Paths.h"
+#include "ui/ClockCorrectionDialog.h"
 #include "ui/convert.h"
+#include "ui/convert_layout.h"
 #include "ui/frmPreview.h"
 #include "win32/CheckList.h"
 #include "win32/Dialogs.h"
@@ -59,8 +62,13 @@ void Tconv::OptionsChanged() {
   runBinding_.inputs.companions = options_.companions;
 }
 
-// Until the dialog is there, the menu item only shows the correction in force.
-void Tconv::mnuClockCorrectionClick() {}
+void Tconv::mnuClockCorrectionClick() {
+  const std::optional<int64_t> chosen =
+      AskClockCorrection(Handle(), options_.clockCorrection, kMainLook.fontFace);
+  if (!chosen) return;
+  options_.clockCorrection = *chosen;
+  OptionsChanged();
+}
 
 void Tconv::mnuCompanionsClick() {
   options_.companions = !options_.companions;

@@ -6,6 +6,7 @@
 #include "MainWindowFixture.h"
 #include "harness/Harness.h"
 #include "media/MediaFiles.h"
+#include "ui/ClockCorrectionDialog.h"
 
 namespace tokiwake::test {
 namespace {
@@ -27,17 +28,24 @@ class OptionsTest : public MainWindowTest {
   }
 };
 
-TEST_F(OptionsTest, TheTickedBoxNamesPhotosAfterTheirShootingDateAndIsKept) {
+TEST_F(OptionsTest, TheTickedBoxAndTheClockCorrectionNamePhotosAndAreKept) {
   TempFolder photos("photos");
   WriteBytes(photos / "DSC0001.JPG", Jpeg(Tiff(false, {}, {{0x9003, "2024:05:03 10:15:00"}})));
   SetLocalWriteTime(photos / "DSC0001.JPG", {2010, 5, 0, 23, 10, 20, 30, 0});
   Start();
   ClickButton(Control(ids::chkShotDate));
+  dialogs_.ExpectDriven([](HWND dialog) {
+    SetText(GetDlgItem(dialog, clock_ids::kHours), "14");
+    SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  });
+  ChooseMenuItem(Conv().Handle(), ids::mnuClockCorrection);
+  dialogs_.Take();
+  EXPECT_TRUE(MenuChecked(ids::mnuClockCorrection));
   RunOn(photos.Path());
-  EXPECT_EQ(ListFolder(photos.Path()), std::vector<Text>{"2024.05.03-01.JPG"});
+  EXPECT_EQ(ListFolder(photos.Path()), std::vector<Text>{"2024.05.04-01.JPG"});
   Close();
   EXPECT_EQ(ReadBytes(programFolder_ / "オプション.dat"),
-            "撮影日時を使う=1\r\n時刻の補正=0\r\n関連ファイルも一緒に変更=0\r\n");
+            "撮影日時を使う=1\r\n時刻の補正=50400\r\n関連ファイルも一緒に変更=0\r\n");
 }
 
 TEST_F(OptionsTest, TheMenuItemRenamesARawFileWithItsPhoto) {
