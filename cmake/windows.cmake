@@ -106,10 +106,12 @@ foreach(lang ja_JP en_US)
     PROPERTIES ENVIRONMENT "TOKIWAKE_LANG=${lang}.UTF-8" TIMEOUT 300)
 endforeach()
 
-# Benchmark driver for scripts/bench: the real tokiwake.exe against a minimal rename loop.
+# Benchmark driver for scripts/bench: the real tokiwake.exe against a minimal rename loop. Its
+# photos' Exif blocks are made as the shooting-date reader's tests make theirs.
 add_executable(bench_rename tests/win/bench/BenchMain.cpp)
 tokiwake_target(bench_rename)
-target_include_directories(bench_rename PRIVATE ${PROJECT_SOURCE_DIR}/tests/win)
+target_include_directories(bench_rename PRIVATE ${PROJECT_SOURCE_DIR}/tests/win
+  ${PROJECT_SOURCE_DIR}/tests/native)
 target_link_libraries(bench_rename PRIVATE psapi)
 if(NOT MSVC)
   target_link_options(bench_rename PRIVATE -municode)
