@@ -28,9 +28,8 @@ HandledFile NameClaim::Claim(const Text& folder, const FolderEntry& entry, Folde
   const Text oldPath = folder + "\\" + entry.name;
   const NameTime when = TimeForName(run_.disk, oldPath, entry, run_.inputs);
   run_.progress.SetStatusColour(StatusColour::kRed);
-  const Text timeText = TimeTextForName(when);
-  const NameTemplate name =
-      BuildNameTemplate(run_.state.RenameFormat, run_.inputs.includeOldName, entry.name, timeText);
+  const ClaimTemplate claim = TemplateFor(entry.name, TimeTextForName(when));
+  const NameTemplate& name = claim.name;
   HandledFile row{.folder = folder,
                   .oldName = entry.name,
                   .newName = entry.name,
@@ -38,7 +37,7 @@ HandledFile NameClaim::Claim(const Text& folder, const FolderEntry& entry, Folde
                   .field = run_.state.InSecondFolder,
                   .timeOrigin = when.origin,
                   .unreadable = when.unreadable};
-  if (KeepsCarriedName(entry.name, timeText)) return row;
+  if (claim.keep) return row;
   const Text ownKey = AsciiLower(entry.name);
   FolderNames::Start start = names.FirstToTry(name);
   bool fromStart = true;
@@ -95,9 +94,8 @@ std::vector<HandledFile> NameClaim::ClaimGroup(const Text& folder,
   const NameTime when =
       TimeForName(run_.disk, folder + "\\" + principal.name, principal, run_.inputs);
   run_.progress.SetStatusColour(StatusColour::kRed);
-  const Text timeText = TimeTextForName(when);
-  const NameTemplate whole = BuildNameTemplate(run_.state.RenameFormat, run_.inputs.includeOldName,
-                                               principal.name, timeText);
+  const ClaimTemplate claim = TemplateFor(principal.name, TimeTextForName(when));
+  const NameTemplate& whole = claim.name;
   const Text principalSuffix = principal.name.substr(group.stem.size());
   NameTemplate stem = whole;
   stem.literal.resize(whole.literal.size() -
@@ -120,7 +118,7 @@ std::vector<HandledFile> NameClaim::ClaimGroup(const Text& folder,
                   .timeOrigin = when.origin,
                   .unreadable = when.unreadable};
   int32_t counter = 1;
-  if (KeepsCarriedName(principal.name, timeText)) {
+  if (claim.keep) {
     row.result = FileResult::kUnchanged;
     return RenameGroup(folder, members, stem, 0, row, names);
   }
@@ -202,14 +200,17 @@ std::vector<HandledFile> NameClaim::RenameGroup(const Text& folder,
 }
 
 // A pattern with brackets of its own puts a 《 before the pair that carries the old name, so the
-// old name taken after the first 《 is not the one the name carries: read from the pair at its end,
-// a name the pattern gave keeps it, instead of wrapping it once more on every run.
-bool NameClaim::KeepsCarriedName(const Text& fileName, const Text& timeText) {
-  if (!run_.inputs.includeOldName) return false;
-  const NameTemplate carried =
-      BuildNameTemplate(run_.state.RenameFormat, true, fileName, timeText, CarriedName::kLastPair);
-  const std::optional<int32_t> counter = CounterOf(carried, fileName);
-  return counter && !TakenInOtherFolder(fileName);
+// old name taken after the first 《 is not the one the name carries. A name the pattern gave is
+// read from the pair at its end: it keeps its name, or, where the other folder holds that name,
+// carries the same old name under another counter, instead of wrapping it once more on every run.
+NameClaim::ClaimTemplate NameClaim::TemplateFor(const Text& fileName, const Text& timeText) {
+  const Text& pattern = run_.state.RenameFormat;
+  if (run_.inputs.includeOldName) {
+    NameTemplate carried =
+        BuildNameTemplate(pattern, true, fileName, timeText, CarriedName::kLastPair);
+    if (CounterOf(carried, fileName)) return {std::move(carried), !TakenInOtherFolder(fileName)};
+  }
+  return {BuildNameTemplate(pattern, run_.inputs.includeOldName, fileName, timeText), false};
 }
 
 // A name that came back altered from the conversion might name another file, so it is never used

@@ -37,7 +37,11 @@ class NameClaim {
   bool GroupFreeAt(const std::vector<Member>& members, const NameTemplate& stem, int32_t counter,
                    FolderNames& names, bool& inTheWay);
   HandledFile RefuseInexactName(const Text& folder, const FolderEntry& entry);
-  bool KeepsCarriedName(const Text& fileName, const Text& timeText);
+  struct ClaimTemplate {
+    NameTemplate name;
+    bool keep;  // the file bears a name the pattern gives it, free at the other folder's top
+  };
+  ClaimTemplate TemplateFor(const Text& fileName, const Text& timeText);
   bool TakenInOtherFolder(const Text& newName);
 
   WalkContext& run_;

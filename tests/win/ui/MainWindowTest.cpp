@@ -103,13 +103,13 @@ TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsIt) {
   EXPECT_EQ(combo.bottom - combo.top, 20);
 
   // Creation order is the tab order.
-  const int tabOrder[] = {
-      ids::lbl_Directory0, ids::txt_Directory0, ids::cmd_Directory0, ids::lbl_Directory1,
-      ids::txt_Directory1, ids::cmd_Directory1, ids::txt_Info,       ids::cmd_START,
-      ids::cmdAbote,       ids::cmd_Close,      ids::grpASCII,       ids::chkAll,
-      ids::lstASCII,       ids::cmd_ADD,        ids::cmd_DEL,        ids::GroupBox1,
-      ids::chkMotoFile,    ids::Label1,         ids::Label2,         ids::chkShotDate,
-      ids::txt_TimeReName};
+  const int tabOrder[] = {ids::lbl_Directory0, ids::txt_Directory0, ids::cmd_Directory0,
+                          ids::lbl_Directory1, ids::txt_Directory1, ids::cmd_Directory1,
+                          ids::txt_Info,       ids::cmd_START,      ids::cmdAbote,
+                          ids::cmd_Close,      ids::grpASCII,       ids::chkAll,
+                          ids::lstASCII,       ids::cmd_ADD,        ids::cmd_DEL,
+                          ids::GroupBox1,      ids::chkMotoFile,    ids::Label1,
+                          ids::Label2,         ids::chkShotDate,    ids::txt_TimeReName};
   HWND child = GetWindow(main, GW_CHILD);
   for (int id : tabOrder) {
     ASSERT_NE(child, nullptr) << "no control after " << id;
