@@ -239,7 +239,26 @@ struct ProgramResult {
   ULONGLONG listBytes = 0;
   SIZE_T peakWorkingSet = 0;
   double abortLatency = 0;  // from the click on 中断 to the list file, when one was clicked
+  double undoSeconds = 0;   // from the answer Yes to the box that reports the undo
 };
+
+// ファイル → 元に戻す, answered Yes; the seconds until the box that reports it, and the run's
+// first renamed file must then be gone.
+double TimeUndo(HWND main, DWORD processId, const std::string& listed) {
+  PostMessageW(main, WM_COMMAND, MAKEWPARAM(tokiwake::ids::mnuUndo, 0), 0);
+  HWND question = WaitForWindow(processId, L"#32770", 30);
+  if (question == nullptr) Fail("no undo question");
+  const double start = Now();
+  PostMessageW(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
+  while (IsWindow(question)) Sleep(5);
+  HWND report = WaitForWindow(processId, L"#32770", 600);
+  const double seconds = Now() - start;
+  if (report == nullptr) Fail("no undo report");
+  PostMessageW(GetDlgItem(report, IDOK), BM_CLICK, 0, 0);
+  const std::string first = listed.substr(0, listed.find('\r'));
+  if (Exists(std::wstring(first.begin(), first.end()))) Fail(("the undo left " + first).c_str());
+  return seconds;
+}
 
 // The run writes its list file after its last file; the file appears when it is created and is
 // written in one piece. Waits for it to appear in the program folder, woken by the system when a
@@ -312,6 +331,8 @@ ProgramResult RunProgram(const std::wstring& exe, const std::wstring& folder,
 
   // The run opens Notepad on the list; close it and then the program.
   if (HWND notepad = WaitForWindow(0, L"Notepad", 30)) PostMessageW(notepad, WM_CLOSE, 0, 0);
+  const std::string listed = ReadAll(list);
+  if (!abortAfter) result.undoSeconds = TimeUndo(main, process.dwProcessId, listed);
   PostMessageW(main, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.hProcess, 30'000) != WAIT_OBJECT_0) {
     TerminateProcess(process.hProcess, 1);
@@ -319,7 +340,6 @@ ProgramResult RunProgram(const std::wstring& exe, const std::wstring& folder,
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
 
-  const std::string listed = ReadAll(list);
   result.listed = Count(listed, "\n");
   result.named = Count(listed, exif ? "\\2016-" : "\\2015-");
   result.listBytes = listed.size();
@@ -386,6 +406,7 @@ struct Row {
   std::string peak;
   std::string list;
   std::string abort;
+  std::vector<double> undoRates;  // of each round's undo
 };
 
 // Renames the trees under root: loop<N> with the minimal loop and photos<N> with the program, in
@@ -408,6 +429,7 @@ Row Measure(const std::wstring& exe, const std::wstring& root, Tree tree, int ro
     row.loop.Add(looped, Now() - start, CpuSince(cpu, pid));
     const ProgramResult result = RunProgram(exe, programTree, root + L"\\program", tree.exif);
     row.program.Add(static_cast<int>(result.listed), result.seconds, result.cpu);
+    row.undoRates.push_back(static_cast<double>(result.listed) / result.undoSeconds);
     if (looped != tree.files || static_cast<int>(result.named) != tree.files) {
       std::fprintf(stderr, "  WARNING: the loop renamed %d files, the program %zu by the %s\n",
                    looped, result.named, tree.exif ? "Exif date" : "file time");
@@ -434,12 +456,13 @@ Row Measure(const std::wstring& exe, const std::wstring& root, Tree tree, int ro
 }
 
 void PrintRow(const Row& row, const std::string& renamer, double rate, const std::string& cpu,
-              const std::string& peak, const std::string& list, const std::string& abort) {
+              const std::string& peak, const std::string& list, const std::string& abort,
+              const std::string& undo) {
   const double loopRate = row.loop.Rate();
-  std::printf("| %s | %s | %s files/s | %s | %s files/s | %s | %.0f%% | %s | %s | %s |\n",
+  std::printf("| %s | %s | %s files/s | %s | %s files/s | %s | %.0f%% | %s | %s | %s | %s |\n",
               row.tree.c_str(), renamer.c_str(), Thousands(rate).c_str(), cpu.c_str(),
               Thousands(loopRate).c_str(), row.loop.CpuText().c_str(), 100.0 * rate / loopRate,
-              peak.c_str(), list.c_str(), abort.c_str());
+              peak.c_str(), list.c_str(), abort.c_str(), undo.c_str());
 }
 
 }  // namespace
@@ -454,8 +477,8 @@ int wmain(int argc, wchar_t** argv) {
   if (argc == 2 && mode == L"--head") {
     std::printf(
         "| tree | renamer | renamer's rate | its CPU per file | minimal loop's rate | its CPU per "
-        "file | ratio | peak working set | list file | abort latency |\n"
-        "|---|---|---:|---:|---:|---:|---:|---:|---:|---|\n");
+        "file | ratio | peak working set | list file | abort latency | undo's rate |\n"
+        "|---|---|---:|---:|---:|---:|---:|---:|---:|---|---:|\n");
     return 0;
   }
   if (argc != 7 && !(argc == 12 && std::wstring(argv[7]) == L"--other")) {
@@ -467,12 +490,12 @@ int wmain(int argc, wchar_t** argv) {
   const Tree tree{_wtoi(argv[3]), _wtoi(argv[4]), std::wstring(argv[6]) == L"exif"};
   const Row row = Measure(argv[1], argv[2], tree, std::max(1, _wtoi(argv[5])));
   PrintRow(row, "tokiwake.exe", row.program.Rate(), row.program.CpuText(), row.peak, row.list,
-           row.abort);
+           row.abort, Thousands(Medians::Median(row.undoRates)) + " files/s");
   if (argc == 12) {
     char cpu[32];
     std::snprintf(cpu, sizeof cpu, "%.2f ms", _wtof(argv[11]) * 1000 / tree.files);
     PrintRow(row, Narrow(argv[8]), tree.files / _wtof(argv[9]), cpu,
-             Megabytes(_wtof(argv[10]) * 1024), "", "");
+             Megabytes(_wtof(argv[10]) * 1024), "", "", "");
   }
   return 0;
 }
