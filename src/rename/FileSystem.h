@@ -139,6 +139,15 @@ class DiskFileSystem final : public FileSystem {
   LocalTime LocalNow() override;
   LocalTime LocalFromUtc(const CalendarTime& utc) override;
   std::unique_ptr<ReadableFile> OpenForReading(const Text& path) override;
+
+ private:
+  struct VolumeMemo {
+    Text folder;
+    uint64_t serial;
+    uint64_t askedAt;  // milliseconds of the system's tick count
+  };
+  std::optional<uint64_t> VolumeOfFolder(const Text& folder);
+  std::optional<VolumeMemo> volumeMemo_;
 };
 
 }  // namespace tokiwake

@@ -1,6 +1,7 @@
 #include "rename/FileSystem.h"
 
 #include <windows.h>
+#include <winternl.h>
 
 #include <algorithm>
 #include <deque>
@@ -9,6 +10,7 @@
 #include "platform/Handles_win32.h"
 #include "platform/WholeFile.h"
 #include "platform/WidePath.h"
+#include "text/Paths.h"
 
 namespace tokiwake {
 
@@ -55,12 +57,6 @@ FolderEntry ToEntry(const FILE_ID_BOTH_DIR_INFO& found, uint64_t volume) {
           ToLocalTime(written),
           IsLink(found),
           identity};
-}
-
-FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& information) {
-  return {(uint64_t{information.nFileSizeHigh} << 32) | information.nFileSizeLow,
-          Ticks(information.ftLastWriteTime), information.dwVolumeSerialNumber,
-          (uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
 }
 
 // Opened to be asked about, keeping it from nobody.
@@ -110,6 +106,22 @@ class DiskReadableFile final : public ReadableFile {
   OwnedFile file_;
   uint64_t size_;
 };
+
+// The file index the listing gives, asked of the handle alone: the documented way to it,
+// GetFileInformationByHandle, also asks the volume (see IdentifyFile). 0 where it cannot be had.
+uint64_t IndexOf(HANDLE file) {
+  using QueryFile = LONG(WINAPI*)(HANDLE, IO_STATUS_BLOCK*, void*, ULONG, int);
+  static const auto query = reinterpret_cast<QueryFile>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationFile")));
+  constexpr int kFileInternalInformation = 6;
+  IO_STATUS_BLOCK status{};
+  LARGE_INTEGER index{};
+  if (query == nullptr ||
+      query(file, &status, &index, sizeof index, kFileInternalInformation) < 0) {
+    return 0;
+  }
+  return static_cast<uint64_t>(index.QuadPart);
+}
 
 SYSTEMTIME ToSystemTime(const CalendarTime& time) {
   SYSTEMTIME system{};
@@ -167,12 +179,37 @@ std::optional<FolderId> DiskFileSystem::IdentifyFolder(const Text& folder) {
                   (uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
 }
 
+// A file's own facts come from its handle in microseconds. Its volume's serial number does not
+// under Wine, where every question about a volume goes to the mount manager (half a millisecond,
+// twice what the rename of the file takes); an undo asks for thousands of files of a few folders.
+// So the serial is asked of the folder, as the listing asks it, and kept for a second: a medium is
+// not swapped faster than that.
 std::optional<FileIdentity> DiskFileSystem::IdentifyFile(const Text& path) {
-  const OwnedFile handle = OpenToAsk(path, 0);
+  const OwnedFile handle = OpenToAsk(path, FILE_READ_ATTRIBUTES);
+  FILE_BASIC_INFO basic{};
+  FILE_STANDARD_INFO standard{};
+  if (!handle || !GetFileInformationByHandleEx(handle.get(), FileBasicInfo, &basic, sizeof basic) ||
+      !GetFileInformationByHandleEx(handle.get(), FileStandardInfo, &standard, sizeof standard) ||
+      standard.Directory) {
+    return std::nullopt;
+  }
+  const std::optional<uint64_t> volume = VolumeOfFolder(FolderPart(path));
+  if (!volume) return std::nullopt;
+  return FileIdentity{static_cast<uint64_t>(standard.EndOfFile.QuadPart),
+                      static_cast<uint64_t>(basic.LastWriteTime.QuadPart), *volume,
+                      IndexOf(handle.get())};
+}
+
+std::optional<uint64_t> DiskFileSystem::VolumeOfFolder(const Text& folder) {
+  const uint64_t now = GetTickCount64();
+  if (volumeMemo_ && volumeMemo_->folder == folder && now - volumeMemo_->askedAt < 1000) {
+    return volumeMemo_->serial;
+  }
+  const OwnedFile handle = OpenToAsk(folder, 0);
   BY_HANDLE_FILE_INFORMATION information{};
   if (!handle || !GetFileInformationByHandle(handle.get(), &information)) return std::nullopt;
-  if ((information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
-  return IdentityOf(information);
+  volumeMemo_ = VolumeMemo{folder, information.dwVolumeSerialNumber, now};
+  return information.dwVolumeSerialNumber;
 }
 
 bool DiskFileSystem::FileExists(const Text& path) {

@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <unordered_map>
 
 #include "rename/ProgramFiles.h"
 #include "rename/RunWindow.h"
@@ -78,14 +79,17 @@ bool IsLineARunWrites(const JournalEntry& entry, const RunState& state) {
   return !besideProgram || (!IsProgramOwn(from->name, state) && !IsProgramOwn(to->name, state));
 }
 
-UndoResult UndoRename(FileSystem& disk, const JournalEntry& entry) {
-  const std::optional<FileIdentity> found = disk.IdentifyFile(entry.newPath);
+UndoResult UndoRename(FileSystem& disk, const JournalEntry& entry,
+                      const std::optional<FileIdentity>& listed) {
+  const std::optional<FileIdentity> found = listed ? listed : disk.IdentifyFile(entry.newPath);
   if (!found) {
     if (disk.FolderExists(entry.newPath)) return UndoResult::kRefused;
     return IsBack(disk, entry) ? UndoResult::kAlreadyBack : UndoResult::kMissing;
   }
   if (entry.identity && !found->SameFileAs(*entry.identity)) return UndoResult::kChanged;
   if (disk.RenameFile(entry.newPath, entry.oldPath, *found)) return UndoResult::kUndone;
+  // The listing may be out of date by now: the disk itself tells why.
+  if (listed) return UndoRename(disk, entry, std::nullopt);
   const bool oldTaken = disk.FileExists(entry.oldPath) || disk.FolderExists(entry.oldPath);
   return oldTaken ? UndoResult::kNameTaken : UndoResult::kFailed;
 }
@@ -160,6 +164,34 @@ Text JournalLeft(std::string_view text, const JournalRun& run,
   return left;
 }
 
+// The files of the folder the lines are in, listed once: a run's lines come folder by folder, and
+// one listing costs less than opening each file to ask who it is. A name it does not hold is asked
+// of the disk.
+class ListedFolder {
+ public:
+  explicit ListedFolder(FileSystem& disk) : disk_(disk) {}
+
+  std::optional<FileIdentity> Find(const Text& path) {
+    const std::optional<PathParts> parts = SplitPath(path);
+    if (!parts) return std::nullopt;
+    if (parts->folder != folder_) {
+      folder_ = parts->folder;
+      files_.clear();
+      for (FolderEntry& entry : disk_.ListFolder(folder_)) {
+        if (entry.exactName && !entry.isDirectory) files_.emplace(entry.name, entry.identity);
+      }
+    }
+    const auto found = files_.find(parts->name);
+    if (found == files_.end()) return std::nullopt;
+    return found->second;
+  }
+
+ private:
+  FileSystem& disk_;
+  Text folder_;
+  std::unordered_map<Text, FileIdentity> files_;
+};
+
 bool WriteJournal(FileSystem& disk, const Text& path, const Text& text) {
   if (!text.empty()) return disk.ReplaceHiddenFile(path, text);
   disk.RemoveFile(path);
@@ -191,6 +223,7 @@ void UndoNewestRun(RunProgress& progress, RunPrompts& prompts, RunState& state, 
   state.AbortRequested = false;
   UndoCounts counts;
   std::vector<bool> keep(entries.size(), false);
+  ListedFolder listing(disk);
   for (size_t i = entries.size(); i-- > 0;) {
     if (state.AbortRequested) {
       counts.notTried = i + 1;
@@ -199,8 +232,9 @@ void UndoNewestRun(RunProgress& progress, RunPrompts& prompts, RunState& state, 
     }
     progress.SetStatusText(entries[i].newPath);
     progress.PaintStatusIfDue();
-    const UndoResult result =
-        IsLineARunWrites(entries[i], state) ? UndoRename(disk, entries[i]) : UndoResult::kRefused;
+    const UndoResult result = IsLineARunWrites(entries[i], state)
+                                  ? UndoRename(disk, entries[i], listing.Find(entries[i].newPath))
+                                  : UndoResult::kRefused;
     counts.Add(result);
     keep[i] = result == UndoResult::kNameTaken || result == UndoResult::kFailed;
     progress.HandlePendingMessages();

@@ -32,8 +32,10 @@ enum class UndoResult {
 // hand must not move files anywhere.
 bool IsLineARunWrites(const JournalEntry& entry, const RunState& state);
 
-// Renames the file back, never over another file, and only when it is the file the line renamed.
-UndoResult UndoRename(FileSystem& disk, const JournalEntry& entry);
+// Renames the file back, never over another file, and only when it is the file the line renamed:
+// the file `listed` at the line's new name, or, without one, the file the disk finds there.
+UndoResult UndoRename(FileSystem& disk, const JournalEntry& entry,
+                      const std::optional<FileIdentity>& listed);
 
 struct UndoCounts {
   size_t undone = 0;
