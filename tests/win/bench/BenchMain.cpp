@@ -239,36 +239,18 @@ struct ProgramResult {
   ULONGLONG listBytes = 0;
   SIZE_T peakWorkingSet = 0;
   double abortLatency = 0;  // from the click on 中断 to the list file, when one was clicked
-  double undoSeconds = 0;   // from the answer Yes to the box that reports the undo
+  double undoSeconds = 0;   // from the answer Yes to the end of the undo
 };
 
-// ファイル → 元に戻す, answered Yes; the seconds until the box that reports it, and the run's
-// first renamed file must then be gone.
-double TimeUndo(HWND main, DWORD processId, const std::string& listed) {
-  PostMessageW(main, WM_COMMAND, MAKEWPARAM(tokiwake::ids::mnuUndo, 0), 0);
-  HWND question = WaitForWindow(processId, L"#32770", 30);
-  if (question == nullptr) Fail("no undo question");
-  const double start = Now();
-  PostMessageW(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
-  while (IsWindow(question)) Sleep(5);
-  HWND report = WaitForWindow(processId, L"#32770", 600);
-  const double seconds = Now() - start;
-  if (report == nullptr) Fail("no undo report");
-  PostMessageW(GetDlgItem(report, IDOK), BM_CLICK, 0, 0);
-  const std::string first = listed.substr(0, listed.find('\r'));
-  if (Exists(std::wstring(first.begin(), first.end()))) Fail(("the undo left " + first).c_str());
-  return seconds;
-}
-
-// The run writes its list file after its last file; the file appears when it is created and is
-// written in one piece. Waits for it to appear in the program folder, woken by the system when a
-// name there changes: polling would take processor time from the run it times.
-double WaitForList(const std::wstring& list, HANDLE process) {
-  const std::wstring folder = list.substr(0, list.rfind(L'\\'));
+// Waits until `done` holds for a name in `folder`, woken by the system when a name there changes:
+// polling would take processor time, and the wineserver's, from the run it times. The run writes
+// its list file after its last file, in one piece; the undo removes the journal at its end.
+template <typename Done>
+double WaitForName(const std::wstring& folder, HANDLE process, Done done) {
   HANDLE change = FindFirstChangeNotificationW(folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME);
   if (change == INVALID_HANDLE_VALUE) Fail("cannot watch the program folder");
   const HANDLE waits[] = {change, process};
-  while (!FileSize(list)) {
+  while (!done()) {
     // The timeout only guards against a change missed between the test and the wait.
     const DWORD woken = WaitForMultipleObjects(2, waits, FALSE, 50);
     if (woken == WAIT_OBJECT_0 + 1) Fail("tokiwake.exe ended");
@@ -276,6 +258,32 @@ double WaitForList(const std::wstring& list, HANDLE process) {
   }
   FindCloseChangeNotification(change);
   return Now();
+}
+
+double WaitForList(const std::wstring& list, HANDLE process) {
+  return WaitForName(list.substr(0, list.rfind(L'\\')), process,
+                     [&] { return FileSize(list).has_value(); });
+}
+
+// ファイル → 元に戻す, answered Yes; the seconds until the undo has removed the journal, and the
+// run's first renamed file must then be gone.
+double TimeUndo(HWND main, const PROCESS_INFORMATION& process, const std::wstring& programFolder,
+                const std::string& listed) {
+  PostMessageW(main, WM_COMMAND, MAKEWPARAM(tokiwake::ids::mnuUndo, 0), 0);
+  HWND question = WaitForWindow(process.dwProcessId, L"#32770", 30);
+  if (question == nullptr) Fail("no undo question");
+  const std::wstring journal = programFolder + L"\\リネーム履歴.txt";
+  const double start = Now();
+  PostMessageW(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
+  const double seconds =
+      WaitForName(programFolder, process.hProcess, [&] { return !Exists(journal); }) - start;
+  while (IsWindow(question)) Sleep(5);
+  HWND report = WaitForWindow(process.dwProcessId, L"#32770", 30);
+  if (report == nullptr) Fail("no undo report");
+  PostMessageW(GetDlgItem(report, IDOK), BM_CLICK, 0, 0);
+  const std::string first = listed.substr(0, listed.find('\r'));
+  if (Exists(std::wstring(first.begin(), first.end()))) Fail(("the undo left " + first).c_str());
+  return seconds;
 }
 
 // Runs tokiwake.exe from a program folder of its own on `folder`, with 撮影日時を使う on for
@@ -332,7 +340,7 @@ ProgramResult RunProgram(const std::wstring& exe, const std::wstring& folder,
   // The run opens Notepad on the list; close it and then the program.
   if (HWND notepad = WaitForWindow(0, L"Notepad", 30)) PostMessageW(notepad, WM_CLOSE, 0, 0);
   const std::string listed = ReadAll(list);
-  if (!abortAfter) result.undoSeconds = TimeUndo(main, process.dwProcessId, listed);
+  if (!abortAfter) result.undoSeconds = TimeUndo(main, process, programFolder, listed);
   PostMessageW(main, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.hProcess, 30'000) != WAIT_OBJECT_0) {
     TerminateProcess(process.hProcess, 1);
