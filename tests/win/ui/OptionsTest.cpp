@@ -3,8 +3,11 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "MainWindowFixture.h"
 #include "harness/Harness.h"
+#include "media/CalendarTime.h"
 #include "media/MediaFiles.h"
 #include "ui/ClockCorrectionDialog.h"
 
@@ -13,9 +16,9 @@ namespace {
 
 class OptionsTest : public MainWindowTest {
  protected:
-  void RunOn(const Text& folder) {
+  void RunOn(const Text& folder, const char* pattern = "yyyy.mm.dd-cnt2") {
     Conv().SetText(ids::txt_Directory0, folder);
-    Conv().SetText(ids::txt_TimeReName, "yyyy.mm.dd-cnt2");
+    Conv().SetText(ids::txt_TimeReName, pattern);
     dialogs_.ExpectBox(ButtonCaption("はい"));
     ClickButton(Control(ids::cmd_START));
     dialogs_.Take();
@@ -46,6 +49,35 @@ TEST_F(OptionsTest, TheTickedBoxAndTheClockCorrectionNamePhotosAndAreKept) {
   Close();
   EXPECT_EQ(ReadBytes(programFolder_ / "オプション.dat"),
             "撮影日時を使う=1\r\n時刻の補正=50400\r\n関連ファイルも一緒に変更=0\r\n");
+}
+
+// What a camera and a phone leave, read from the real disk; movie times are given in the zone of
+// their instant, converted to Tokyo's time here.
+TEST_F(OptionsTest, CameraAndPhoneFilesAreNamedAfterTheirShootingDates) {
+  TempFolder photos("photos");
+  const auto exif = [](const char* when) { return Tiff(false, {}, {{0x9003, when}}); };
+  const uint64_t since1904 = UnixSecondsFromUtc({2024, 5, 6, 1, 15, 0}) + 2082844800;
+  const std::pair<const char*, Bytes> files[] = {
+      {"DSC0001.JPG", Jpeg(exif("2024:05:03 10:15:00"))},
+      {"IMG_0002.HEIC", Heif(exif("2024:05:04 11:00:01"), 1, 2)},
+      {"IMG_0003.CR2", Tiff(false, {{0x0132, "2024:05:05 12:00:00"}})},
+      {"IMG_0004.MOV", Mov(0, 0, "2024-05-03T03:15:00+02:00")},
+      {"IMG_0005.MP4", Mov(0, since1904)},
+      {"IMG_0006.PNG", Png(exif("2024:05:07 10:15:00"), false)},
+      {"NODATE.JPG", "no date"}};
+  for (const auto& [name, bytes] : files) {
+    WriteBytes(photos / name, bytes);
+    SetLocalWriteTime(photos / name, {2010, 5, 0, 23, 10, 20, 30, 0});
+  }
+  Start();
+  ClickButton(Control(ids::chkShotDate));
+  ClickButton(Control(ids::chkAll));
+  RunOn(photos.Path(), "yyyy-mm-dd hh.mn.ss");
+  EXPECT_EQ(ListFolder(photos.Path()),
+            (std::vector<Text>{"2010-05-23 10.20.30.JPG", "2024-05-03 10.15.00.JPG",
+                               "2024-05-03 10.15.00.MOV", "2024-05-04 11.00.01.HEIC",
+                               "2024-05-05 12.00.00.CR2", "2024-05-06 10.15.00.MP4",
+                               "2024-05-07 10.15.00.PNG"}));
 }
 
 TEST_F(OptionsTest, TheMenuItemRenamesARawFileWithItsPhoto) {
