@@ -83,8 +83,8 @@ class DiskAppendFile final : public AppendFile {
 };
 
 // Moves to the offset before each read. A read given its offset in an OVERLAPPED would also do,
-// but under Wine it costs one more round trip to the server for every file (the completion it
-// records), a tenth of the time the reader takes.
+// but under Wine it costs one more round trip to the server for every file: the completion it
+// records.
 class DiskReadableFile final : public ReadableFile {
  public:
   DiskReadableFile(OwnedFile file, uint64_t size) : file_(std::move(file)), size_(size) {}
