@@ -203,6 +203,8 @@ std::vector<HandledFile> NameClaim::RenameGroup(const Text& folder,
 // old name taken after the first 《 is not the one the name carries. A name the pattern gave is
 // read from the pair at its end: it keeps its name, or, where the other folder holds that name,
 // carries the same old name under another counter, instead of wrapping it once more on every run.
+// A pattern that ends in "." puts a second "." before the extension, which a re-run then reads as
+// part of it: the name it gave is read with the extension after its dots, so that it stays.
 NameClaim::ClaimTemplate NameClaim::TemplateFor(const Text& fileName, const Text& timeText) {
   const Text& pattern = run_.state.RenameFormat;
   if (run_.inputs.includeOldName) {
@@ -210,7 +212,14 @@ NameClaim::ClaimTemplate NameClaim::TemplateFor(const Text& fileName, const Text
         BuildNameTemplate(pattern, true, fileName, timeText, CarriedName::kLastPair);
     if (CounterOf(carried, fileName)) return {std::move(carried), !TakenInOtherFolder(fileName)};
   }
-  return {BuildNameTemplate(pattern, run_.inputs.includeOldName, fileName, timeText), false};
+  NameTemplate written = BuildNameTemplate(pattern, run_.inputs.includeOldName, fileName, timeText);
+  if (!CounterOf(written, fileName, true)) {
+    NameTemplate afterDots =
+        BuildNameTemplate(pattern, run_.inputs.includeOldName, fileName, timeText,
+                          CarriedName::kFirstBracket, ExtensionReading::kAfterItsDots);
+    if (CounterOf(afterDots, fileName, true)) return {std::move(afterDots), false};
+  }
+  return {std::move(written), false};
 }
 
 // A name that came back altered from the conversion might name another file, so it is never used

@@ -49,7 +49,7 @@ std::optional<Text> ExtensionBeyondTail(std::string_view fileName) {
   return AfterLast(".", afterOldName);
 }
 
-NameParts SplitName(std::string_view fileName, CarriedName carried) {
+NameParts SplitName(std::string_view fileName, CarriedName carried, ExtensionReading reading) {
   Text tail = RightChars(5, fileName);
   std::optional<Text> extension;
   if (SjisPos(".", tail) > 0) {
@@ -57,6 +57,10 @@ NameParts SplitName(std::string_view fileName, CarriedName carried) {
     extension = tail;
   } else {
     extension = ExtensionBeyondTail(fileName);
+  }
+  if (reading == ExtensionReading::kAfterItsDots && extension) {
+    extension->erase(0, extension->find_first_not_of('.'));
+    if (extension->empty()) extension.reset();
   }
   const size_t cut = extension ? extension->size() + 1 : 0;
   const Text body = LeftChars(static_cast<int32_t>(fileName.size() - cut), fileName);
@@ -199,8 +203,8 @@ std::optional<int32_t> CounterValueOf(const NameTemplate& name, std::string_view
 
 NameTemplate BuildNameTemplate(std::string_view pattern, bool includeOldName,
                                std::string_view fileName, std::string_view timeText,
-                               CarriedName carried) {
-  const NameParts name = SplitName(fileName, carried);
+                               CarriedName carried, ExtensionReading reading) {
+  const NameParts name = SplitName(fileName, carried, reading);
   const TimeFields time = CutTimeText(timeText);
   Text written = ReplaceYear(time.year, Text(pattern));
   written = ReplaceDateAndTime(time, written);

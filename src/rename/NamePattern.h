@@ -25,10 +25,15 @@ struct NameTemplate {
 // name takes it, or in the pair at the name's end, where the program put it. A pattern with
 // brackets of its own puts a 《 before that pair.
 enum class CarriedName { kFirstBracket, kLastPair };
+// The extension is what follows the first "." of the name's last five bytes, as a new name takes
+// it; a name from a pattern that ends in "." ("x..JPG", or "x." without one) reads the same
+// extension only after its dots.
+enum class ExtensionReading { kAsWritten, kAfterItsDots };
 // `includeOldName` puts the old name in between 《 and 》.
 NameTemplate BuildNameTemplate(std::string_view pattern, bool includeOldName,
                                std::string_view fileName, std::string_view timeText,
-                               CarriedName carried = CarriedName::kFirstBracket);
+                               CarriedName carried = CarriedName::kFirstBracket,
+                               ExtensionReading reading = ExtensionReading::kAsWritten);
 // The name for a value of FileCounter.
 Text RenderName(const NameTemplate& name, int32_t counter);
 // The counter value from 1 to kLastCounter with which the template gives `fileName`; nothing when

@@ -124,8 +124,9 @@ TEST_F(WalkTest, ARunAfterAPhotoIsDeletedChangesNoNameAndANewPhotoFillsTheGap) {
                             "yyyy-mm-dd hh.mn.ss",
                             "'yy年mm月dd日 hh時mn分ss秒",
                             "yyyy.mm.dd-hh.mn.ss-cnt2",
-                            "yyyy-mm-dd★",   // ends in 0x81 0x9A, before the 0x81 of 《
-                            "yyyy《mm》dd",  // brackets of its own before the old name's
+                            "yyyy-mm-dd★",       // ends in 0x81 0x9A, before the 0x81 of 《
+                            "yyyy《mm》dd",      // brackets of its own before the old name's
+                            "yyyy.mm.dd-cnt2.",  // a dot of its own before the extension's
                             "yyyy-cnt0",
                             "yy cnt_",
                             "x"};
