@@ -213,7 +213,8 @@ NameClaim::ClaimTemplate NameClaim::TemplateFor(const Text& fileName, const Text
     if (CounterOf(carried, fileName)) return {std::move(carried), !TakenInOtherFolder(fileName)};
   }
   NameTemplate written = BuildNameTemplate(pattern, run_.inputs.includeOldName, fileName, timeText);
-  if (!CounterOf(written, fileName, true)) {
+  const bool dotBeforeExtension = fileName.find("..") != Text::npos || fileName.ends_with(".");
+  if (dotBeforeExtension && !CounterOf(written, fileName, true)) {
     NameTemplate afterDots =
         BuildNameTemplate(pattern, run_.inputs.includeOldName, fileName, timeText,
                           CarriedName::kFirstBracket, ExtensionReading::kAfterItsDots);
