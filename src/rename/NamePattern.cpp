@@ -44,8 +44,24 @@ std::optional<Text> AfterLast(std::string_view separator, Text text) {
 // Used only when the last five bytes hold no ".": README must not turn into an ".EADME" extension
 // and clip.mpeg4 must keep its own. A "." before the old name's closing bracket belongs to an
 // earlier pattern or to the old name, so a re-run of "...《README》" finds no extension.
+// The first (or last) bracket where a character starts as Windows reads the name. The searches
+// step over 0xF0-0xFC as single bytes, so a user-defined character before a 《 can pair its last
+// byte with the 《's first and hide it: the old name would then be wrapped once more on every run.
+size_t FindBracket(std::string_view bracket, std::string_view text, bool last = false,
+                   size_t from = 0) {
+  size_t found = std::string_view::npos;
+  for (size_t i = from; i < text.size(); i += CharLength(text, i, CharRule::kTrailOnly)) {
+    if (text.compare(i, bracket.size(), bracket) != 0) continue;
+    found = i;
+    if (!last) break;
+  }
+  return found;
+}
+
 std::optional<Text> ExtensionBeyondTail(std::string_view fileName) {
-  const Text afterOldName = AfterLast(kCloseBracket, Text(fileName)).value_or(Text(fileName));
+  const size_t close = FindBracket(kCloseBracket, fileName, true);
+  const Text afterOldName(
+      close == std::string_view::npos ? fileName : fileName.substr(close + kCloseBracket.size()));
   return AfterLast(".", afterOldName);
 }
 
@@ -65,14 +81,19 @@ NameParts SplitName(std::string_view fileName, CarriedName carried, ExtensionRea
   const size_t cut = extension ? extension->size() + 1 : 0;
   const Text body = LeftChars(static_cast<int32_t>(fileName.size() - cut), fileName);
   if (carried == CarriedName::kLastPair && body.ends_with(kCloseBracket)) {
-    const Text inner = body.substr(0, body.size() - kCloseBracket.size());
-    if (const std::optional<Text> last = AfterLast(kOpenBracket, inner)) return {*last, extension};
+    const std::string_view inner =
+        std::string_view(body).substr(0, body.size() - kCloseBracket.size());
+    if (const size_t open = FindBracket(kOpenBracket, inner, true);
+        open != std::string_view::npos) {
+      return {Text(inner.substr(open + kOpenBracket.size())), extension};
+    }
   }
-  if (SjisPos(kOpenBracket, fileName) > 0) {
+  if (const size_t open = FindBracket(kOpenBracket, fileName); open != std::string_view::npos) {
     // A name that already carries its old name gives that back, so brackets never nest.
-    Text rest(fileName);
-    SplitHead(kOpenBracket, rest);
-    return {SplitHead(kCloseBracket, rest), extension};
+    const size_t start = open + kOpenBracket.size();
+    const size_t close = FindBracket(kCloseBracket, fileName, false, start);
+    return {Text(fileName.substr(start, close == std::string_view::npos ? close : close - start)),
+            extension};
   }
   return {body, extension};
 }

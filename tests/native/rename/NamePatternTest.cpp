@@ -67,7 +67,9 @@ TEST(BuildNewName, ARenamedFileKeepsTheOldNameItCarries) {
   EXPECT_EQ(NameWithOld("yyyy.mm.dd-cnt2", "2010.05.23-01《DSC00012》.JPG"),
             "2010.05.23-01《DSC00012》.JPG");
   EXPECT_EQ(NameWithOld("yyyy", "abc《def.jpg"), "2010《def.jpg》.jpg");  // no closing bracket
-  EXPECT_EQ(NameWithOld("cnt2", "yyyy-mm.jpg"), "01《yyyy-mm》.jpg");     // never expanded
+  // A user-defined character (0xF7 0x9B) whose last byte the searches would pair with 《.
+  EXPECT_EQ(NameWithOld("yyyy", "\xF7\x9B《DSC》.JPG"), "2010《DSC》.JPG");
+  EXPECT_EQ(NameWithOld("cnt2", "yyyy-mm.jpg"), "01《yyyy-mm》.jpg");  // never expanded
 }
 
 // A name the pattern gives for the file's own time with any counter from 1 to 1000 is the
