@@ -11,7 +11,7 @@ using K = ControlKind;
 
 // One row a control, as the layout table has it.
 // clang-format off
-constexpr ControlSpec kLayout[] = {
+constexpr ControlRow kLayout[] = {
     {ids::lbl_Directory0, "lbl_Directory0", K::kSunkenLabel, 0, 8, 8, 73, 20, " フォルダー1", 9, kBlack, 0},
     {ids::txt_Directory0, "txt_Directory0", K::kEdit, 0, 80, 8, 249, 20, "", 9, kBlack, 0},
     {ids::cmd_Directory0, "cmd_Directory0", K::kButton, 0, 328, 8, 25, 20, "...", 9, kBlack, 0},
@@ -51,7 +51,7 @@ constexpr const char* kDefaultMasks[] = {"*.jpg", "*.jpeg", "*.gif", "*.bmp"};
 
 }  // namespace
 
-std::span<const ControlSpec> MainLayout() { return kLayout; }
+std::span<const ControlRow> MainLayout() { return kLayout; }
 std::span<const char* const> PresetPatterns() { return kPresets; }
 std::span<const char* const> DefaultMasks() { return kDefaultMasks; }
 

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "win32/ControlSpec.h"
+#include "win32/ControlRow.h"
 
 namespace tokiwake {
 
@@ -16,7 +16,7 @@ inline constexpr int kEnlargedHeight = 452;
 // A light green behind everything; every control in one face.
 inline constexpr ControlLook kMainLook{"ＭＳ Ｐゴシック", Rgb(0xAA, 0xFF, 0xAA)};
 
-std::span<const ControlSpec> MainLayout();
+std::span<const ControlRow> MainLayout();
 std::span<const char* const> PresetPatterns();
 std::span<const char* const> DefaultMasks();
 

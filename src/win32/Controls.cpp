@@ -134,7 +134,7 @@ HFONT ControlSet::FontOf(int points) {
   return font.get();
 }
 
-ControlSet::Placed ControlSet::PlaceOf(const ControlSpec& layout) {
+ControlSet::Placed ControlSet::PlaceOf(const ControlRow& layout) {
   HFONT font = FontOf(layout.fontPoints);
   const ControlBox box = PlaceAtDpi(table_, layout, dpi_);
   if (layout.width == 0) {
@@ -145,7 +145,7 @@ ControlSet::Placed ControlSet::PlaceOf(const ControlSpec& layout) {
 }
 
 void ControlSet::FitRows(const Entry& entry, const Placed& place) const {
-  const ControlSpec& layout = *entry.layout;
+  const ControlRow& layout = *entry.layout;
   if (layout.kind != ControlKind::kCheckList && layout.kind != ControlKind::kCombo) return;
   const int rows = RowHeight(parent_, place.font, ScaleForDpi(layout.itemHeight, dpi_));
   if (layout.kind == ControlKind::kCheckList) SendMessageW(entry.hwnd, LB_SETITEMHEIGHT, 0, rows);
@@ -155,7 +155,7 @@ void ControlSet::FitRows(const Entry& entry, const Placed& place) const {
   }
 }
 
-void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, const ControlLook& look,
+void ControlSet::Create(HWND parent, std::span<const ControlRow> specs, const ControlLook& look,
                         int dpi) {
   parent_ = parent;
   table_ = specs;
@@ -165,7 +165,7 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> specs, const C
   formBrush_.Reset(CreateSolidBrush(formColour_));
   labelBrush_.Reset(CreateSolidBrush(GetSysColor(COLOR_ACTIVEBORDER)));
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  for (const ControlSpec& layout : specs) {
+  for (const ControlRow& layout : specs) {
     const Placed place = PlaceOf(layout);
     const WindowClassAndStyle cls = ClassFor(layout.kind);
     HWND hwnd = CreateWindowExW(
@@ -205,7 +205,7 @@ void ControlSet::Rescale(int dpi) {
 
 HWND ControlSet::Get(int id) const { return entries_.at(id).hwnd; }
 
-const ControlSpec& ControlSet::LayoutOf(int id) const { return *entries_.at(id).layout; }
+const ControlRow& ControlSet::LayoutOf(int id) const { return *entries_.at(id).layout; }
 
 int ControlSet::IdOf(HWND control) const {
   for (const auto& [id, entry] : entries_) {

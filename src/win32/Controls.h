@@ -9,7 +9,7 @@
 
 #include "platform/Handles_win32.h"
 #include "text/SjisText.h"
-#include "win32/ControlSpec.h"
+#include "win32/ControlRow.h"
 
 namespace tokiwake {
 
@@ -26,13 +26,13 @@ class ControlSet {
  public:
   // Creates every control of the table on `parent`, in table order, which is the tab order, placed
   // and lettered for `dpi`.
-  void Create(HWND parent, std::span<const ControlSpec> specs, const ControlLook& look, int dpi);
+  void Create(HWND parent, std::span<const ControlRow> specs, const ControlLook& look, int dpi);
   // Places and letters every control anew for another dpi.
   void Rescale(int dpi);
   int Dpi() const { return dpi_; }
 
   HWND Get(int id) const;
-  const ControlSpec& LayoutOf(int id) const;
+  const ControlRow& LayoutOf(int id) const;
   int IdOf(HWND control) const;  // 0 when not one of ours
 
   Text GetText(int id) const { return tokiwake::GetText(Get(id)); }
@@ -51,7 +51,7 @@ class ControlSet {
 
  private:
   struct Entry {
-    const ControlSpec* layout;
+    const ControlRow* layout;
     HWND hwnd;
     COLORREF textColour;
     COLORREF background;
@@ -62,11 +62,11 @@ class ControlSet {
     HFONT font;
   };
   HFONT FontOf(int points);
-  Placed PlaceOf(const ControlSpec& layout);
+  Placed PlaceOf(const ControlRow& layout);
   void FitRows(const Entry& entry, const Placed& place) const;
 
   HWND parent_ = nullptr;
-  std::span<const ControlSpec> table_;
+  std::span<const ControlRow> table_;
   int dpi_ = kLayoutDpi;
   std::map<int, Entry> entries_;
   const char* fontFace_ = nullptr;

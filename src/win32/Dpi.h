@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "win32/ControlSpec.h"
+#include "win32/ControlRow.h"
 
 namespace tokiwake {
 

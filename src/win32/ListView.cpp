@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "platform/Cp932.h"
-#include "win32/ControlSpec.h"
+#include "win32/ControlRow.h"
 
 namespace tokiwake {
 

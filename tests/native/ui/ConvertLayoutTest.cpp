@@ -18,7 +18,7 @@ constexpr int kClientHeight = 238;
 
 // A label without a size is as large as its caption: an em a double-byte character, half an em
 // any other, one em high (the cell of a face without internal leading, as ＭＳ Ｐゴシック).
-ControlBox BoxAt(const ControlSpec& row, int dpi) {
+ControlBox BoxAt(const ControlRow& row, int dpi) {
   ControlBox box = PlaceAtDpi(MainLayout(), row, dpi);
   if (row.width != 0) return box;
   int halfEms = 0;
@@ -36,7 +36,7 @@ bool Overlap(const ControlBox& a, const ControlBox& b) {
 }
 
 TEST(MainLayout, AtEveryDpiNothingOverlapsThatDoesNotAt96AndAllStaysOnTheClientArea) {
-  const std::span<const ControlSpec> rows = MainLayout();
+  const std::span<const ControlRow> rows = MainLayout();
   for (const int dpi : {96, 120, 144, 168, 192}) {
     SCOPED_TRACE("dpi " + std::to_string(dpi));
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -62,7 +62,7 @@ TEST(MainLayout, RowsArePlacedByTheirScaledEdges) {
       {ids::chkAll, 144, 24, 168, 170, 192},        {ids::txt_TimeReName, 144, 336, 275, 662, 305},
   };
   for (const Case& c : cases) {
-    for (const ControlSpec& row : MainLayout()) {
+    for (const ControlRow& row : MainLayout()) {
       if (row.id != c.id) continue;
       const ControlBox box = PlaceAtDpi(MainLayout(), row, c.dpi);
       EXPECT_EQ(std::tuple(box.left, box.top, box.right, box.bottom),

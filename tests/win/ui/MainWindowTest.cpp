@@ -348,7 +348,7 @@ TEST_F(MainWindowTest, AnotherMonitorsDpiPlacesEveryControlAndFontAnew) {
     RECT now{};
     GetWindowRect(main, &now);
     EXPECT_TRUE(EqualRect(&now, &place)) << dpi;
-    for (const ControlSpec& row : MainLayout()) {
+    for (const ControlRow& row : MainLayout()) {
       if (row.width == 0) continue;  // as large as its caption
       const ControlBox box = PlaceAtDpi(MainLayout(), row, dpi);
       const RECT want{box.left, box.top, box.right, box.bottom};

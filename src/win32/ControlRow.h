@@ -32,7 +32,7 @@ inline constexpr Colour kYellow = Rgb(255, 255, 0);
 inline constexpr Colour kLime = Rgb(0, 255, 0);
 
 // Positions and sizes are pixels at 96 dpi, the dpi the layout was drawn at.
-struct ControlSpec {
+struct ControlRow {
   int id;
   const char* name;
   ControlKind kind;
@@ -73,11 +73,10 @@ struct ControlBox {
 // Where a row lands on the client area at `dpi`. The edges are scaled, not a corner and a size:
 // two controls that do not overlap at 96 dpi then never overlap at another, and a group box's
 // controls stay inside it. A row without a size keeps none; its caption gives it one.
-constexpr ControlBox PlaceAtDpi(std::span<const ControlSpec> table, const ControlSpec& row,
-                                int dpi) {
+constexpr ControlBox PlaceAtDpi(std::span<const ControlRow> table, const ControlRow& row, int dpi) {
   int left = row.left;
   int top = row.top;
-  for (const ControlSpec& group : table) {
+  for (const ControlRow& group : table) {
     if (row.groupId != 0 && group.id == row.groupId) {
       left += group.left;
       top += group.top;
